@@ -1,0 +1,134 @@
+#include "data/SQLite.h"
+
+#include <sqlite3.h>
+
+#include <ctime>
+
+namespace {
+
+// The local date and time as the error log writes it: short date, long time.
+std::string LogTimestamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    const size_t length = std::strftime(text, sizeof text, "%x %X", &local);
+    return std::string(text, length);
+}
+
+} // namespace
+
+TSQLite3::TSQLite3() : Version(sqlite3_libversion()) {}
+
+TSQLite3::~TSQLite3()
+{
+    ClearRows();
+    // Owners close first; a connection left open is closed rather than leaked.
+    if (Handle)
+        sqlite3_close(Handle);
+}
+
+int TSQLite3::Open(const std::string& fileName)
+{
+    if (Handle) {
+        sqlite3_close(Handle);
+        Handle = nullptr;
+    }
+    const int result = sqlite3_open(fileName.c_str(), &Handle);
+    LastMessage = sqlite3_errmsg(Handle);
+    return result;
+}
+
+int TSQLite3::Execute(const std::string& statement, bool rowsWanted)
+{
+    int result;
+    if (!Handle) {
+        LastMessage = "No database is open";
+        result = 1;
+    } else {
+        char* errorText = nullptr;
+        if (rowsWanted) {
+            ClearRows();
+            result = sqlite3_exec(Handle, statement.c_str(), &TSQLite3::RowCallback, this, &errorText);
+        } else {
+            result = sqlite3_exec(Handle, statement.c_str(), nullptr, nullptr, &errorText);
+        }
+        sqlite3_free(errorText);
+        LastMessage = sqlite3_errmsg(Handle);
+    }
+    // Dropping tables that may not exist is routine; those failures stay out of the log.
+    if (LogErrors && result != 0 && LastMessage.find("no such table") == std::string::npos)
+        ErrorLog.push_back(LogTimestamp() + "\t" + statement + " : " + LastMessage);
+    return result;
+}
+
+int TSQLite3::RowCallback(void* context, int columnCount, char** values, char** names)
+{
+    auto* self = static_cast<TSQLite3*>(context);
+    if (self->ColumnNames.empty())
+        self->ColumnNames.assign(names, names + columnCount);
+    auto row = std::make_unique<TStringHash>();
+    // A later column of the same name overwrites the earlier one.
+    for (int column = 0; column < columnCount; ++column)
+        row->SetItem(names[column], values[column] ? values[column] : "");
+    self->Rows.push_back(std::move(row));
+    return 0;
+}
+
+int64_t TSQLite3::LastInsertRowId()
+{
+    if (!Handle) {
+        LastMessage = "No database is open";
+        return 0;
+    }
+    return sqlite3_last_insert_rowid(Handle);
+}
+
+void TSQLite3::RunQuiet(const char* statement)
+{
+    if (!Handle)
+        return;
+    char* errorText = nullptr;
+    sqlite3_exec(Handle, statement, nullptr, nullptr, &errorText);
+    sqlite3_free(errorText);
+}
+
+void TSQLite3::BeginTransaction() { RunQuiet("begin"); }
+void TSQLite3::CommitTransaction() { RunQuiet("commit"); }
+
+void TSQLite3::ClearRows()
+{
+    Rows.clear();
+    ColumnNames.clear();
+}
+
+TRecordSet TSQLite3::TakeRows()
+{
+    TRecordSet rows = std::move(Rows);
+    Rows.clear();
+    return rows;
+}
+
+int TSQLite3::Close()
+{
+    int result = 0;
+    if (Handle) {
+        result = sqlite3_close(Handle);
+        // A closed connection must not be reached again through a stale handle.
+        Handle = nullptr;
+    }
+    LastMessage = "Database Closed";
+    return result;
+}
+
+std::string SqlQuote(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c;
+        if (c == '\'')
+            quoted += '\'';
+    }
+    return quoted + "'";
+}

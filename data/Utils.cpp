@@ -1,0 +1,122 @@
+#include "data/Utils.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "data/Convert.h"
+#include "platform/Canvas.h"
+#include "session/Process.h"
+
+namespace fs = std::filesystem;
+
+std::string LeftStr(const std::string& text, int n)
+{
+    if (n <= 0)
+        return {};
+    return text.substr(0, static_cast<size_t>(n));
+}
+
+std::string RightStr(const std::string& text, int n)
+{
+    if (n <= 0)
+        return {};
+    const size_t count = static_cast<size_t>(n);
+    return count >= text.size() ? text : text.substr(text.size() - count);
+}
+
+void SplitToList(const std::string& text, char separator, std::vector<std::string>& list)
+{
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find(separator, start);
+        if (end == std::string::npos) {
+            list.push_back(Trim(text.substr(start)));
+            return;
+        }
+        list.push_back(Trim(text.substr(start, end - start)));
+        start = end + 1;
+    }
+}
+
+void SplitToIntegers(const std::string& text, char separator, std::vector<int32_t>& numbers)
+{
+    numbers.clear();
+    std::string piece;
+    auto flush = [&] {
+        if (!piece.empty())
+            numbers.push_back(StrToIntDef(Trim(piece), 0));
+        piece.clear();
+    };
+    for (char c : text) {
+        if (c == separator)
+            flush();
+        else
+            piece += c;
+    }
+    flush();
+}
+
+int DiceTotal(int count, int faces)
+{
+    if (count <= 0 || faces <= 0)
+        return 0;
+    int total = 0;
+    for (int roll = 0; roll < count; ++roll)
+        total += Process().Random.Random(faces) + 1;
+    return total;
+}
+
+bool DeleteFolder(const std::string& path)
+{
+    std::error_code error;
+    if (path.empty() || !fs::is_directory(fs::symlink_status(path, error)))
+        return true;
+    std::vector<fs::path> folders;
+    for (const auto& entry : fs::directory_iterator(path, error)) {
+        // A link to a folder is removed as a link, never followed.
+        if (entry.is_directory(error) && !entry.is_symlink(error))
+            folders.push_back(entry.path());
+        else
+            fs::remove(entry.path(), error);
+    }
+    for (const auto& folder : folders)
+        DeleteFolder(folder.string());
+    return fs::remove(path, error);
+}
+
+void WrapLines(const std::vector<std::string>& source, std::vector<std::string>& target, ICanvas& canvas,
+               std::string_view breakChars, int maxWidth)
+{
+    for (const std::string& line : source) {
+        if (line.empty() || line == " ") {
+            target.push_back(" ");
+            continue;
+        }
+        std::string piece;
+        // Lengths of the piece at the last two break characters; kept for the whole line.
+        size_t d = 1;
+        size_t e = 1;
+        for (size_t c = 0; c < line.size(); ++c) {
+            piece += line[c];
+            if (breakChars.find(line[c]) != std::string_view::npos) {
+                e = d;
+                d = piece.size();
+            }
+            if (canvas.TextWidth(piece) > maxWidth) {
+                // Cut at the last break, else at the one before; a break position
+                // beyond the piece cuts nothing, so no text is skipped.
+                const size_t length = piece.size();
+                size_t cut = length;
+                if (d < cut)
+                    cut = d;
+                if (canvas.TextWidth(piece.substr(0, cut)) > maxWidth && e < cut)
+                    cut = e;
+                target.push_back(piece.substr(0, cut));
+                piece.clear();
+                c -= length - cut;
+            }
+        }
+        if (!piece.empty())
+            target.push_back(piece);
+    }
+}

@@ -1,0 +1,34 @@
+// A canvas whose every character is CharWidth pixels wide (Wide characters
+// WideWidth), so that line wrapping can be checked by counting.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Canvas.h"
+
+class TFixedCanvas : public ICanvas {
+public:
+    explicit TFixedCanvas(int charWidth = 10) : CharWidth(charWidth) {}
+
+    void SetFont(const TFont& font) override { Font = font; }
+    int TextWidth(const std::string& text) override
+    {
+        int width = 0;
+        for (char c : text)
+            width += Wide.find(c) != std::string::npos ? WideWidth : CharWidth;
+        return width;
+    }
+    int TextHeight(const std::string&) override { return LineHeight; }
+    void FillRect(const TRect&, TColor) override {}
+    void FrameRect(const TRect&, TColor) override {}
+    void Line(int, int, int, int, TColor, int) override {}
+    void TextOut(int, int, const std::string& text) override { Drawn.push_back(text); }
+
+    int CharWidth;
+    int LineHeight = 12;
+    std::string Wide;
+    int WideWidth = 30;
+    TFont Font;
+    std::vector<std::string> Drawn;
+};
