@@ -1,9 +1,22 @@
 #include "session/Process.h"
 
-#include <memory>
+#include <stdexcept>
+
+#include "app/MainForm.h"
+#include "platform/Host.h"
+#include "session/GameClient.h"
 
 namespace {
 std::unique_ptr<TProcess> Current;
+}
+
+TProcess::TProcess() = default;
+
+TProcess::~TProcess()
+{
+    // The client's choices refer to the window's labels: it goes first.
+    Client.reset();
+    MainForm.reset();
 }
 
 TProcess& Process()
@@ -16,4 +29,30 @@ TProcess& Process()
 void ResetProcess()
 {
     Current.reset();
+}
+
+IHost& Host()
+{
+    if (!Process().Host)
+        throw std::logic_error("No host is attached to the engine");
+    return *Process().Host;
+}
+
+TForm1& MainForm()
+{
+    if (!Process().MainForm)
+        throw std::logic_error("The main window has not been created");
+    return *Process().MainForm;
+}
+
+TGameClient& GameClient()
+{
+    if (!Process().Client)
+        throw std::logic_error("The game client has not been created");
+    return *Process().Client;
+}
+
+bool BookOpen()
+{
+    return !Process().GameDir.empty();
 }

@@ -2,16 +2,42 @@
 // test can build a fresh one and destroy it.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "data/Hash.h"
 #include "platform/Random.h"
 
+class IHost;
+class TForm1;
+class TGameClient;
+
 struct TProcess {
+    TProcess();
+    ~TProcess();
+
+    // The program that shows the engine; not owned.
+    IHost* Host = nullptr;
+    // The program folder, and its adventure folder while a book is open.
+    std::string AppDir;
+    std::string GameDir;
+    std::unique_ptr<TForm1> MainForm;
+    std::unique_ptr<TGameClient> Client;
     TRandomSource Random;
     // The adventure's global switches, set and tested by scripts.
     TIntegerHash Switches;
+    int SelectedMember = 1;
 };
 
 // The current process state, built on first use.
 TProcess& Process();
 // Destroys the current state; the next Process() builds a fresh one.
 void ResetProcess();
+
+// Shortcuts into the current state; each raises std::logic_error when the piece
+// has not been created.
+IHost& Host();
+TForm1& MainForm();
+TGameClient& GameClient();
+// A book is open exactly while GameDir is set.
+bool BookOpen();

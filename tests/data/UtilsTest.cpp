@@ -5,7 +5,7 @@
 
 #include "data/Utils.h"
 #include "session/Process.h"
-#include "support/FixedCanvas.h"
+#include "platform/FixedCanvas.h"
 #include "support/TempFolder.h"
 
 using Lines = std::vector<std::string>;

@@ -1,5 +1,5 @@
-// A canvas whose every character is CharWidth pixels wide (Wide characters
-// WideWidth), so that line wrapping can be checked by counting.
+// A canvas with fixed character widths (Wide characters WideWidth each) that keeps
+// the texts drawn on it: the measuring surface of hosts without pixels, and of tests.
 #pragma once
 
 #include <string>
@@ -9,7 +9,7 @@
 
 class TFixedCanvas : public ICanvas {
 public:
-    explicit TFixedCanvas(int charWidth = 10) : CharWidth(charWidth) {}
+    explicit TFixedCanvas(int charWidth = 7) : CharWidth(charWidth) {}
 
     void SetFont(const TFont& font) override { Font = font; }
     int TextWidth(const std::string& text) override

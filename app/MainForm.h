@@ -1,0 +1,59 @@
+// The main window as a model: the page control with the main tab, six member tabs,
+// the map and journal tabs, the menus, and the session fields of an open book.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "platform/FormModel.h"
+#include "platform/OutputPane.h"
+
+class TPlayer;
+
+constexpr int MaxPartySize = 6;
+
+// The body slots' equipment lists, in body-slot order 0..11, with their group captions.
+struct TBodySlotControl {
+    const char* Stem;
+    const char* Caption;
+};
+extern const std::array<TBodySlotControl, 12> BodySlotControls;
+
+// The action buttons of the play controls, with their captions.
+struct TActionButton {
+    const char* Name;
+    const char* Caption;
+};
+extern const std::array<TActionButton, 15> ActionButtons;
+
+// The compass buttons by exit orientation 1..12, with their captions.
+extern const std::array<TActionButton, 12> CompassButtons;
+
+class TForm1 : public TFormModel {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    void KeyUp(int key) override;
+
+    // Slot n's member (1..6), or null.
+    TPlayer* Member(int slot) const;
+
+    // The output pane (RichEdit1).
+    TOutputPane RichEdit1;
+
+    // Session fields of an open book.
+    std::array<std::unique_ptr<TPlayer>, MaxPartySize> Party;
+    bool InCombat = false;
+
+private:
+    void CreateMainTab();
+    void CreateMemberTab(int slot);
+    void CreateMapTab();
+    void CreateJournalTab();
+    void CreateMenus();
+
+    void LblChoiceClick(const std::string& sender);
+    void LblChoiceColor(const std::string& sender, TColor color);
+};

@@ -1,0 +1,62 @@
+// The model of the rich text pane that tells the game: paragraphs of styled runs.
+// It also keeps everything ever written, for transcripts and script checks, since
+// the pane itself is cleared at every location.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Font.h"
+
+enum class TAlignment { Left, Center, Right };
+
+struct TTextRun {
+    std::string Text;
+    TFont Font;
+};
+
+struct TParagraph {
+    std::vector<TTextRun> Runs;
+    TAlignment Alignment = TAlignment::Left;
+    bool Bullet = false;
+
+    std::string PlainText() const;
+};
+
+class TOutputPane {
+public:
+    // White Arial 9 on black; the size follows the FontSize option.
+    TFont DefaultFont;
+    // Attributes of the next inserted text.
+    TFont InsertFont;
+
+    const std::vector<TParagraph>& Paragraphs() const { return FParagraphs; }
+
+    void Clear();
+    // Starts a new paragraph at the end; insertion goes there.
+    void NewParagraph();
+    // Adds text with the insertion attributes to the last paragraph.
+    void Insert(const std::string& text);
+    TParagraph& LastParagraph();
+
+    // Asks the view to scroll down by lines (to the end for a large number).
+    void ScrollBy(int lines);
+    int PendingScroll() const { return FPendingScroll; }
+    void TakeScroll() { FPendingScroll = 0; }
+
+    // Every paragraph ever written, in order, whether cleared since or not.
+    size_t WrittenCount() const { return FHistory.size() + FParagraphs.size(); }
+    const TParagraph& Written(size_t index) const;
+    // Plain text of the written paragraphs from index on, one line each.
+    std::string WrittenText(size_t from = 0) const;
+
+    // Bumped by every change, so a view knows when to redraw.
+    uint64_t Revision() const { return FRevision; }
+
+private:
+    std::vector<TParagraph> FParagraphs;
+    std::vector<TParagraph> FHistory;
+    int FPendingScroll = 0;
+    uint64_t FRevision = 0;
+};

@@ -1,0 +1,39 @@
+// The session controller: opens and closes books, moves the party and owns the
+// choice manager of the session.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TForm1;
+class TLocation;
+class TOptionManager;
+
+class TGameClient {
+public:
+    explicit TGameClient(TForm1& form);
+    ~TGameClient();
+
+    // A fresh choice manager for a new session.
+    void CreateOptions();
+
+    // Shows or hides the play controls; the choice box takes their place while off.
+    void SetPlayControlsEnabled(bool on);
+    // "Cancel" and the entries as a plain choice list; the 0-based entry picked, or -1.
+    int ChooseFromList(const std::vector<std::string>& entries);
+    // The plain choice list itself, for every caller that asks for a pick: -1 when
+    // choices are pending or nothing was picked.
+    int ChooseFromPlainList(const std::vector<std::string>& entries);
+
+    bool SessionClosed = false;
+    TLocation* CurrentLocation = nullptr;
+    bool Trading = false;
+    int32_t ChoiceResult = -1;
+    std::unique_ptr<TOptionManager> Options;
+    int32_t PartyGold = 0;
+
+private:
+    TForm1& Form;
+};
