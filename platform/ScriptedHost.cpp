@@ -499,42 +499,36 @@ int TScriptedHost::MessageDlg(const std::string& text, TMsgDlgType, TMsgDlgButto
     }
 }
 
-bool TScriptedHost::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
+std::optional<std::string> TScriptedHost::TakeTextAnswer(const std::string& what, bool emptyAllowed)
 {
-    const std::string what = "the input box \"" + caption + "\" (" + prompt + ")";
     for (;;) {
         const auto line = NextInput(what);
         if (!line)
             throw EScriptStop("the script ran out while the engine waits for " + what);
         std::string text;
         const std::string word = line->Command == TScriptCommand::Answer ? FirstWord(line->Argument, text) : "";
-        if (word == "ok") {
-            value = text;
-            return true;
-        }
+        if (word == "ok" && (emptyAllowed || !text.empty()))
+            return text;
         if (word == "cancel")
-            return false;
-        Fail(*line, "an input box is open: answer ok TEXT or answer cancel");
+            return std::nullopt;
+        Fail(*line, what + " is open: answer ok " + (emptyAllowed ? "TEXT" : "PATH") + " or answer cancel");
     }
+}
+
+bool TScriptedHost::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
+{
+    const auto answer = TakeTextAnswer("the input box \"" + caption + "\" (" + prompt + ")", true);
+    if (answer)
+        value = *answer;
+    return answer.has_value();
 }
 
 bool TScriptedHost::OpenFileDialog(const std::string& title, const std::string&, std::string& path)
 {
-    const std::string what = "the file dialog \"" + title + "\"";
-    for (;;) {
-        const auto line = NextInput(what);
-        if (!line)
-            throw EScriptStop("the script ran out while the engine waits for " + what);
-        std::string text;
-        const std::string word = line->Command == TScriptCommand::Answer ? FirstWord(line->Argument, text) : "";
-        if (word == "ok" && !text.empty()) {
-            path = text;
-            return true;
-        }
-        if (word == "cancel")
-            return false;
-        Fail(*line, "a file dialog is open: answer ok PATH or answer cancel");
-    }
+    const auto answer = TakeTextAnswer("the file dialog \"" + title + "\"", false);
+    if (answer)
+        path = *answer;
+    return answer.has_value();
 }
 
 TTimerHandle TScriptedHost::CreateTimer(int intervalMs, std::function<void()> onTimer)

@@ -90,6 +90,8 @@ private:
     // nullopt when the lines ran out.
     std::optional<TScriptLine> NextInput(const std::string& waiting);
     void RunCheck(const TScriptLine& line);
+    // "answer ok TEXT" gives the text, "answer cancel" nullopt.
+    std::optional<std::string> TakeTextAnswer(const std::string& what, bool emptyAllowed);
     // Applies an input line to the waiting form.
     void Deliver(const TScriptLine& line);
     void DeliverToForm(const TScriptLine& line, TFormModel& form);
