@@ -24,6 +24,26 @@ std::string RightStr(const std::string& text, int n)
     return count >= text.size() ? text : text.substr(text.size() - count);
 }
 
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    for (size_t index = 0; index < text.size(); ++index) {
+        const char c = text[index];
+        if (c != '\r' && c != '\n') {
+            line += c;
+            continue;
+        }
+        if (c == '\r' && index + 1 < text.size() && text[index + 1] == '\n')
+            ++index;
+        lines.push_back(line);
+        line.clear();
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
 void SplitToList(const std::string& text, char separator, std::vector<std::string>& list)
 {
     size_t start = 0;

@@ -12,6 +12,9 @@ class ICanvas;
 std::string LeftStr(const std::string& text, int n);
 std::string RightStr(const std::string& text, int n);
 
+// A text's lines, split at CR LF, LF or CR; a final line break adds no empty line.
+std::vector<std::string> SplitLines(const std::string& text);
+
 // Appends every piece, trimmed, to list: n separators give n + 1 entries.
 void SplitToList(const std::string& text, char separator, std::vector<std::string>& list);
 // Replaces numbers with the non-empty pieces read as integers (0 when not a number).

@@ -21,6 +21,8 @@ enum class TControlKind {
     RadioButton,
     CheckBox,
     Edit,
+    // Multi-line text in Text; read-only.
+    Memo,
     SpinEdit,
     ListBox,
     ComboBox,

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/MainForm.h"
+#include "data/SQLite.h"
 #include "platform/Host.h"
 #include "session/GameClient.h"
 
@@ -17,6 +18,7 @@ TProcess::~TProcess()
     // The client's choices refer to the window's labels: it goes first.
     Client.reset();
     MainForm.reset();
+    SessionDb.reset();
 }
 
 TProcess& Process()

@@ -5,10 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "data/Cipher.h"
 #include "data/Hash.h"
+#include "data/MessageTable.h"
 #include "platform/Random.h"
 
 class IHost;
+class TSQLite3;
 class TForm1;
 class TGameClient;
 
@@ -23,6 +26,11 @@ struct TProcess {
     std::string GameDir;
     std::unique_ptr<TForm1> MainForm;
     std::unique_ptr<TGameClient> Client;
+    // The session database (temp.db) while a book is open.
+    std::unique_ptr<TSQLite3> SessionDb;
+    TMessageTable MessageTable;
+    // The keys of the adventure opened last.
+    TKeyTables Keys;
     TRandomSource Random;
     // The adventure's global switches, set and tested by scripts.
     TIntegerHash Switches;
