@@ -1,7 +1,9 @@
 #include "app/MainForm.h"
 
+#include "data/DataManager.h"
 #include "platform/Keys.h"
-#include "rules/Player.h"
+#include "rules/Creature.h"
+#include "rules/Effects.h"
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
@@ -252,6 +254,14 @@ void TForm1::CreateMenus()
 TPlayer* TForm1::Member(int slot) const
 {
     return slot >= 1 && slot <= MaxPartySize ? Party[slot - 1].get() : nullptr;
+}
+
+int TForm1::SlotOf(const TCreature* creature) const
+{
+    for (int slot = 1; slot <= MaxPartySize; ++slot)
+        if (creature && Party[slot - 1].get() == creature)
+            return slot;
+    return 0;
 }
 
 void TForm1::LblChoiceClick(const std::string& sender)

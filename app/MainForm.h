@@ -9,6 +9,9 @@
 #include "platform/FormModel.h"
 #include "platform/OutputPane.h"
 
+class TCreature;
+class TDataManager;
+class TEffectsManager;
 class TPlayer;
 
 constexpr int MaxPartySize = 6;
@@ -39,6 +42,8 @@ public:
 
     // Slot n's member (1..6), or null.
     TPlayer* Member(int slot) const;
+    // The party slot (1..6) holding creature, or 0.
+    int SlotOf(const TCreature* creature) const;
 
     // The output pane (RichEdit1).
     TOutputPane RichEdit1;
@@ -46,6 +51,8 @@ public:
     // Session fields of an open book.
     std::array<std::unique_ptr<TPlayer>, MaxPartySize> Party;
     bool InCombat = false;
+    std::unique_ptr<TDataManager> DataManager;
+    std::unique_ptr<TEffectsManager> EffectsManager;
 
 private:
     void CreateMainTab();

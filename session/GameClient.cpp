@@ -1,6 +1,8 @@
 #include "session/GameClient.h"
 
 #include "app/MainForm.h"
+#include "rules/Creature.h"
+#include "session/Process.h"
 #include "session/Choices.h"
 
 TGameClient::TGameClient(TForm1& form) : Form(form) {}
@@ -60,4 +62,79 @@ int TGameClient::ChooseFromList(const std::vector<std::string>& entries)
     if (!CurrentLocation || SessionClosed)
         return -1;
     return ChooseFromPlainList(entries);
+}
+
+namespace {
+
+void SetGauge(TForm1& form, const std::string& gauge, int position, int maximum, bool occupied, bool colored)
+{
+    TControlState& control = form.Control(gauge);
+    control.Max = maximum;
+    control.Position = position;
+    control.Hint = occupied ? std::to_string(position) + "/" + std::to_string(maximum) : "";
+    if (colored) {
+        // Red at a fifth or less, green above three fifths, yellow between.
+        const int64_t scaled = int64_t(position) * 100;
+        control.Color = scaled <= int64_t(maximum) * 20 ? clRed : scaled > int64_t(maximum) * 60 ? 0x00FF00u : 0xFFFF00u;
+    }
+}
+
+} // namespace
+
+void TGameClient::RefreshMemberGauges(int slot)
+{
+    TForm1& form = Form;
+    const std::string number = std::to_string(slot);
+    const TPlayer* member = form.Member(slot);
+    if (member) {
+        std::string hint;
+        for (int state = 51; state <= 255; ++state)
+            if (member->States.test(state) && !Process().MessageTable[state].Name.empty())
+                hint += Process().MessageTable[state].Name + ",";
+        form.Control("RadioButton" + number).Hint = hint;
+    }
+    const int end = member ? member->end : 0;
+    const int endMax = member ? member->end_max : 0;
+    const int mana = member ? member->mana : 0;
+    const int manaMax = member ? member->mana_max : 0;
+    for (const char* gauge : {"MainGraphHP", "GraphHP"})
+        SetGauge(form, gauge + number, end, endMax, member, true);
+    form.Control("HP" + number + "MAX").Caption = "(" + std::to_string(endMax) + ")";
+    form.Control("HP" + number).Caption = "(" + std::to_string(end) + ")";
+    for (const char* gauge : {"MainGraphMP", "GraphMP"})
+        SetGauge(form, gauge + number, mana, manaMax, member, false);
+    form.Control("MP" + number + "MAX").Caption = "(" + std::to_string(manaMax) + ")";
+    form.Control("MP" + number).Caption = "(" + std::to_string(mana) + ")";
+}
+
+void TGameClient::RefreshMemberPanel(int slot)
+{
+    TForm1& form = Form;
+    const TPlayer* member = form.Member(slot);
+    if (!member || SessionClosed)
+        return;
+    const std::string number = std::to_string(slot);
+    RefreshMemberGauges(slot);
+    form.Control("RadioButton" + number).Caption = member->Name;
+    form.Control("TabSheet" + std::to_string(slot + 1)).Caption = member->Name;
+    form.Control("Level" + number).Caption = std::to_string(member->level);
+    form.Control("Experience" + number).Caption = std::to_string(member->experience);
+    form.Control("NextLevel" + number).Caption = std::to_string(member->next_level);
+    form.Control("BtnLevelUp" + number).Enabled = member->experience >= member->next_level;
+    static const char* const AbilityStems[] = {"Strength", "Dexterity", "MindPower", "Faith", "Constitution"};
+    for (int ability = 0; ability < AbilityCount; ++ability)
+        form.Control(AbilityStems[ability] + number).Caption = std::to_string(member->Abilities[ability]);
+    for (int kind = 0; kind < AttackClassCount; ++kind)
+        form.Control("Armor" + std::to_string(kind + 1) + "_" + number).Caption = std::to_string(member->Armor[kind]);
+    form.Control("Gold" + number).Caption = std::to_string(PartyGold);
+    for (int quick = 1; quick <= QuickSlotCount; ++quick)
+        form.Control("Quick" + std::to_string(quick) + "_" + number).Caption =
+            ItemDisplayName(member->QuickSlots[quick - 1].get());
+    for (int item = 1; item <= BackpackSlotCount; ++item)
+        form.Control("Item" + std::string(item < 10 ? "0" : "") + std::to_string(item) + "_" + number).Caption =
+            ItemDisplayName(member->Backpack[item - 1].get());
+    if (slot == Process().SelectedMember)
+        for (int quick = 1; quick <= QuickSlotCount; ++quick)
+            form.Control("BtnQuick" + std::to_string(quick)).Caption =
+                ItemDisplayName(member->QuickSlots[quick - 1].get());
 }

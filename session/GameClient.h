@@ -27,6 +27,11 @@ public:
     // choices are pending or nothing was picked.
     int ChooseFromPlainList(const std::vector<std::string>& entries);
 
+    // The state hint and the four gauges of a party slot (1..6).
+    void RefreshMemberGauges(int slot);
+    // Every control of an occupied slot from its member.
+    void RefreshMemberPanel(int slot);
+
     bool SessionClosed = false;
     TLocation* CurrentLocation = nullptr;
     bool Trading = false;

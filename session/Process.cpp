@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "data/SQLite.h"
 #include "platform/Host.h"
+#include "rules/Item.h"
 #include "session/GameClient.h"
 
 namespace {

@@ -14,6 +14,7 @@ class IHost;
 class TSQLite3;
 class TForm1;
 class TGameClient;
+class TItem;
 
 struct TProcess {
     TProcess();
@@ -35,6 +36,8 @@ struct TProcess {
     // The adventure's global switches, set and tested by scripts.
     TIntegerHash Switches;
     int SelectedMember = 1;
+    // The shared "EMPTY" item of empty slots.
+    std::unique_ptr<TItem> Empty;
 };
 
 // The current process state, built on first use.

@@ -86,6 +86,8 @@ TEST_F(DataManagerTest, DefaultClassesBySubstring)
     const auto manager = Open(folder);
     EXPECT_EQ(manager->DefaultClasses, (std::set<int>{1, 11}));
     EXPECT_EQ(manager->DefaultClassCount, 2);
+    // Without the keys, content counts as enciphered.
+    EXPECT_TRUE(manager->EncText && manager->EncScr && manager->EncImg);
 }
 
 TEST_F(DataManagerTest, OpeningFails)

@@ -1,0 +1,147 @@
+#include "rules/Creature.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Ability scores at which a derived bonus steps by one.
+const int ThresholdsA[] = {15, 30, 45, 70, 95, 126};
+const int ThresholdsB[] = {1, 2, 3, 4, 6, 8, 10, 12, 15, 18, 21, 24, 27, 30, 35, 40, 45, 50, 55, 60, 70, 80, 90, 100, 110, 120, 126};
+
+// Thresholds crossed from old to new: positive upward, negative downward.
+template <size_t N>
+int Crossings(const int (&thresholds)[N], int64_t from, int64_t to)
+{
+    int count = 0;
+    for (int threshold : thresholds) {
+        if (from < threshold && threshold <= to)
+            ++count;
+        else if (to < threshold && threshold <= from)
+            --count;
+    }
+    return count;
+}
+
+int64_t EvenFloor(int64_t value)
+{
+    return value >= 0 ? value - value % 2 : value - ((-value) % 2);
+}
+
+} // namespace
+
+TCreature::TCreature()
+{
+    NaturalDamage.DamageType = 0;
+    NaturalDamage.Duration = -1;
+    NaturalDamage.Trigger = 0;
+}
+
+TCreature::~TCreature() = default;
+
+int32_t* TCreature::StatField(int stat)
+{
+    switch (stat) {
+    case siEnd:
+        return &end;
+    case siEndMax:
+        return &end_max;
+    case siMana:
+        return &mana;
+    case siManaMax:
+        return &mana_max;
+    default:
+        if (stat >= siStrength && stat <= siConstitution)
+            return &Abilities[stat - siStrength];
+        if (stat >= siFirstResistance && stat <= siLastResistance)
+            return &Resistances[stat - siFirstResistance];
+        return nullptr;
+    }
+}
+
+int32_t TCreature::GetStat(int stat) const
+{
+    const int32_t* field = const_cast<TCreature*>(this)->StatField(stat);
+    return field ? *field : 0;
+}
+
+void TCreature::SetStat(int stat, int32_t value, bool throughChange)
+{
+    int32_t* field = StatField(stat);
+    if (!field)
+        return;
+    if (throughChange)
+        ChangeStat(stat, value - *field);
+    else
+        *field = value;
+}
+
+void TCreature::ChangeMaximum(int32_t& maximum, int32_t& current, int32_t delta)
+{
+    // The share of the maximum that is left, kept across the change.
+    const float ratio = maximum <= 0 || current == 0 ? 1.0f : static_cast<float>(current) / static_cast<float>(maximum);
+    maximum = std::max<int64_t>(0, int64_t(maximum) + delta);
+    if (maximum < current)
+        current = maximum;
+    else
+        current = static_cast<int32_t>(std::nearbyint(static_cast<double>(maximum) * static_cast<double>(ratio)));
+}
+
+void TCreature::ChangeAbility(int ability, int32_t delta)
+{
+    int32_t& value = Abilities[ability];
+    const int64_t from = value;
+    value = static_cast<int32_t>(from + delta);
+    const int64_t to = value;
+    const int a = Crossings(ThresholdsA, from, to);
+    switch (ability + siStrength) {
+    case siStrength:
+        AttackMod[0] += a;
+        break;
+    case siDexterity:
+        AttackMod[1] += a;
+        Armor[0] += a;
+        Armor[1] += a;
+        break;
+    case siMindPower:
+        AttackMod[2] += a;
+        Armor[2] += Crossings(ThresholdsB, from, to);
+        break;
+    case siFaith:
+        AttackMod[3] += a;
+        Armor[3] += Crossings(ThresholdsB, from, to);
+        break;
+    case siConstitution:
+        ChangeStat(siEndMax, static_cast<int32_t>((EvenFloor(to) - EvenFloor(from)) * 3 / 2));
+        break;
+    }
+}
+
+int32_t TCreature::ChangeStat(int stat, int32_t delta)
+{
+    int32_t* field = StatField(stat);
+    if (!field || delta == 0)
+        return 0;
+    const int32_t before = *field;
+    switch (stat) {
+    case siEnd:
+        end = static_cast<int32_t>(std::clamp<int64_t>(int64_t(end) + delta, 0, std::max(0, end_max)));
+        return 0;
+    case siMana:
+        mana = static_cast<int32_t>(std::clamp<int64_t>(int64_t(mana) + delta, 0, std::max(0, mana_max)));
+        return 0;
+    case siEndMax:
+        ChangeMaximum(end_max, end, delta);
+        break;
+    case siManaMax:
+        ChangeMaximum(mana_max, mana, delta);
+        break;
+    default:
+        if (stat <= siConstitution)
+            ChangeAbility(stat - siStrength, delta);
+        else
+            *field += delta;
+        break;
+    }
+    return *field - before;
+}

@@ -1,0 +1,117 @@
+// Living beings: party members (TPlayer) and everything else that lives (TEnemy).
+// Every statistic changes through ChangeStat, which carries the derived rules.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "rules/Damage.h"
+#include "rules/Entity.h"
+#include "rules/Item.h"
+
+constexpr int BackpackSlotCount = 15;
+constexpr int QuickSlotCount = 3;
+constexpr int MasteryCount = 16;
+
+// Stat indexes: 0 end, 1 end_max, 2 mana, 3 mana_max, 4..8 abilities, 9..17 resistances.
+enum TStatIndex : int {
+    siEnd = 0,
+    siEndMax = 1,
+    siMana = 2,
+    siManaMax = 3,
+    siStrength = 4,
+    siDexterity = 5,
+    siMindPower = 6,
+    siFaith = 7,
+    siConstitution = 8,
+    siFirstResistance = 9,
+    siLastResistance = 17,
+};
+
+// States: 1 dead, 10 unable to act, 51..255 the adventure's own.
+constexpr int StateDead = 1;
+constexpr int StateUnableToAct = 10;
+
+struct SkillEntry {
+    std::string skill_name;
+    int32_t skill_value = 0;
+    std::string skill_script;
+};
+
+class TCreature : public TEntity {
+public:
+    TCreature();
+    ~TCreature() override;
+
+    int32_t GetStat(int stat) const;
+    // With throughChange the value is reached by ChangeStat; otherwise it is stored as is.
+    void SetStat(int stat, int32_t value, bool throughChange);
+    // Returns the change actually made (0 for current endurance and mana).
+    int32_t ChangeStat(int stat, int32_t delta);
+
+    bool IsDead() const { return States.test(StateDead); }
+
+    int32_t end_max = 0;
+    int32_t end = 0;
+    int32_t mana_max = 0;
+    int32_t mana = 0;
+    std::array<int32_t, AbilityCount> Abilities{};  // ab_str, ab_dex, ab_mind, ab_faith, ab_const
+    std::array<int32_t, DamageTypeCount> Resistances{};
+    // Slots own their items; BodySlots[8] is empty while a two-handed weapon in
+    // BodySlots[7] fills both hands.
+    std::array<std::unique_ptr<TItem>, BackpackSlotCount> Backpack;
+    std::array<std::unique_ptr<TItem>, QuickSlotCount> QuickSlots;
+    std::array<std::unique_ptr<TItem>, BodySlotCount> BodySlots;
+    bool TwoHandedInBothHands = false;
+    std::bitset<256> States;
+    int32_t level = 0;
+    int32_t experience = 0;
+    std::array<uint8_t, MasteryCount> Mastery{};
+    std::vector<SkillEntry> Skills;
+    int32_t attack_roll = 0;
+    int32_t delay = 6;
+    DamageRec NaturalDamage;
+    uint8_t NaturalAttackClass = 0;
+    std::array<int32_t, AttackClassCount> AttackMod{};  // mod_atk_melee ... mod_atk_priest
+    std::array<int32_t, AttackClassCount> DamageMod{};  // mod_dmg_melee ... mod_dmg_priest
+    std::array<int32_t, AttackClassCount> Armor{};  // armor_melee ... armor_priest
+    int32_t Gold = 0;
+
+private:
+    int32_t* StatField(int stat);
+    void ChangeMaximum(int32_t& maximum, int32_t& current, int32_t delta);
+    void ChangeAbility(int ability, int32_t delta);
+};
+
+// The permanent record of a character: every lasting change apart from equipment.
+struct TBaseRecord {
+    int32_t end_max = 0;
+    int32_t mana_max = 0;
+    std::array<int32_t, AbilityCount> Abilities{};
+    std::array<int32_t, DamageTypeCount> Resistances{};
+    int32_t attack_roll = 0;
+    int32_t delay = 0;
+    std::array<int32_t, AttackClassCount> AttackMod{};
+    std::array<int32_t, AttackClassCount> DamageMod{};
+    std::array<int32_t, AttackClassCount> Armor{};
+};
+
+class TPlayer : public TCreature {
+public:
+    std::string race_name;
+    int32_t next_level = 0;
+    uint8_t ClassId = 0;
+    bool male = true;
+    TBaseRecord Base;
+};
+
+class TEnemy : public TCreature {
+public:
+    int32_t type_id = 0;
+    std::string HitMessage;
+    std::string MissMessage;
+};

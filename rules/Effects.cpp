@@ -1,0 +1,19 @@
+#include "rules/Effects.h"
+
+#include <algorithm>
+
+#include "rules/Creature.h"
+
+TEffectsManager::TEffectsManager() : FEffects(20) {}
+
+void TEffectsManager::Add(std::unique_ptr<TEffect> effect)
+{
+    if (!effect || (effect->Target && effect->Target->end <= 0))
+        return;
+    auto place = std::find(FEffects.begin(), FEffects.end(), nullptr);
+    if (place == FEffects.end()) {
+        FEffects.resize(FEffects.size() + 20);
+        place = std::find(FEffects.begin(), FEffects.end(), nullptr);
+    }
+    *place = std::move(effect);
+}
