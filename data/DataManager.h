@@ -11,8 +11,17 @@
 
 #include "data/SQLite.h"
 
+struct DamageRec;
 struct TPicture;
 struct TControlState;
+class TItem;
+class TModifiers;
+class TSpecialItem;
+class TSpell;
+class TWeapon;
+
+// The kinds DuplicateObject copies.
+enum TObjectKind : int { okItem = 1, okWeapon = 2, okCreature = 3 };
 
 struct TLibrary {
     std::string Name;
@@ -49,6 +58,28 @@ public:
     // Fills the adventure details dialog and shows it.
     void ShowAdventureDetails();
 
+    // Game objects from the session database. A missing row leaves Id 0 and
+    // says so in an error box; with duplicate set an object that keeps state of
+    // its own gets a row of its own.
+    void LoadItem(int64_t id, TItem* item, bool duplicate);
+    void LoadWeapon(int64_t id, TWeapon* weapon, bool duplicate);
+    void LoadContainer(int64_t id, TItem* item);
+    void ReadDamage(const TStringHash& row, DamageRec* damage);
+    void ReadModifiers(TModifiers& object, const TRecordSet& rows);
+    // The row must not be one of the session connection's current rows.
+    void ReadSpecialUse(const TStringHash& row, TSpecialItem* special);
+    void ReadSpell(const TStringHash& row, TSpell* spell);
+    void LoadSpell(int64_t id, TSpell* spell);
+    void LoadSpecialUses(TItem& item);
+    // A copy of an object's row under a new id (0 for an unknown kind).
+    int64_t DuplicateObject(int kind, int64_t sourceId);
+    // Removes the item's own row, if it has one, and frees it.
+    void DeleteObject(std::unique_ptr<TItem>& item);
+    void AddSpellToItem(int64_t spellId, int64_t itemId);
+    TRecordSet GetShopContents(int64_t shopId);
+    TRecordSet GetShopItemTypes(int64_t shopId);
+    TRecordSet GetShopWeaponTypes(int64_t shopId);
+
     std::string GameFolder;
     TSQLite3 AdventureDb;
     bool EncText = true;
@@ -81,6 +112,17 @@ private:
     int ReadScriptRow(const std::string& query, std::vector<std::string>& lines);
     // The file's bytes, deciphered when pictures are enciphered; false when missing.
     bool ReadImage(const std::string& fileName, std::vector<uint8_t>& bytes);
+
+    TSQLite3& Session();
+    bool CanLoad(const void* object, const char* failure);
+    TRecordSet Query(const std::string& statement);
+    void ReadUsableBy(TItem& item, const std::string& table, int64_t templateId);
+    void ReadExtendedData(TItem& item, int type, int64_t templateId);
+    bool BuildBuiltInItem(int64_t id, TItem& item);
+    int64_t DuplicateRow(int kind, int64_t sourceId, int64_t fallbackId);
+
+    // Containers being loaded, so that one holding itself is read only once.
+    std::set<int64_t> ContainersLoading;
 
     // The folder given at creation: logs and temp.db go there even when the
     // adventure could not be opened.

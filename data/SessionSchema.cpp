@@ -163,6 +163,19 @@ void ConvertToSessionDatabase(TSQLite3& db)
 int64_t NewObjectId(TSQLite3& db)
 {
     db.Execute("insert into item_id_gen(id) values(NULL)");
+    const int64_t id = db.LastInsertRowId();
+    // A generator that lags behind the ids in use would hand out an id that
+    // already names an object: it is moved past all of them instead.
+    const std::string used = std::to_string(id);
+    db.Execute("select count(*) as n from (select id from items where id = " + used +
+                   " union all select id from weapons where id = " + used +
+                   " union all select id from container_templates where id = " + used + ")",
+               true);
+    if (db.Rows.empty() || db.Rows[0]->GetItem("n") == "0")
+        return id;
+    db.Execute("insert into item_id_gen(id) select max(m) + 1 from (select max(id) as m from item_id_gen "
+               "union all select max(id) from items union all select max(id) from weapons "
+               "union all select max(id) from container_templates)");
     return db.LastInsertRowId();
 }
 

@@ -104,6 +104,12 @@ TEST_F(SessionSchemaTest, NewIds)
     EXPECT_EQ(copy, player + 1);
     EXPECT_EQ(Value("select * from creatures where id = " + std::to_string(copy), "cendurance"), "4");
     EXPECT_EQ(Value("select * from creatures where id = " + std::to_string(copy), "cinitialized"), "0");
+    // A generator behind the ids in use never hands out one of them.
+    Db.Execute("delete from item_id_gen");
+    Db.Execute("insert into items (id, template_id) values (1, 2)");
+    const int64_t fresh = NewObjectId(Db);
+    EXPECT_GT(fresh, 22001);
+
     // Copying a creature that does not exist gives no id, not a stale one.
     EXPECT_EQ(NewCreatureCopyId(Db, 99999), 0);
 }
