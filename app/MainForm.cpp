@@ -4,6 +4,7 @@
 #include "platform/Keys.h"
 #include "rules/Creature.h"
 #include "rules/Effects.h"
+#include "world/LocationManager.h"
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"

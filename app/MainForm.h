@@ -12,6 +12,7 @@
 class TCreature;
 class TDataManager;
 class TEffectsManager;
+class TLocationManager;
 class TPlayer;
 
 constexpr int MaxPartySize = 6;
@@ -53,6 +54,9 @@ public:
     bool InCombat = false;
     std::unique_ptr<TDataManager> DataManager;
     std::unique_ptr<TEffectsManager> EffectsManager;
+    std::unique_ptr<TLocationManager> LocationManager;
+    // The option: turn-based instead of real-time fights.
+    bool TurnBasedCombat = false;
 
 private:
     void CreateMainTab();

@@ -19,6 +19,10 @@ class TModifiers;
 class TSpecialItem;
 class TSpell;
 class TWeapon;
+class TCreature;
+class TEntity;
+class TPlayer;
+struct TContRec;
 
 // The kinds DuplicateObject copies.
 enum TObjectKind : int { okItem = 1, okWeapon = 2, okCreature = 3 };
@@ -76,6 +80,15 @@ public:
     // Removes the item's own row, if it has one, and frees it.
     void DeleteObject(std::unique_ptr<TItem>& item);
     void AddSpellToItem(int64_t spellId, int64_t itemId);
+    // Creatures, NPCs and player characters.
+    void LoadCreature(int64_t id, TCreature* creature);
+    void SaveCreature(TCreature* creature);
+    void LoadPlayer(TPlayer* player, int64_t id);
+    void SavePlayer(TPlayer* player, int32_t partyPosition);
+    void SaveContainer(const TContRec* container);
+    void LoadNpc(int64_t id, TEntity* entity);
+    void LoadPlayerAsNpc(int64_t id, TEntity* entity);
+
     TRecordSet GetShopContents(int64_t shopId);
     TRecordSet GetShopItemTypes(int64_t shopId);
     TRecordSet GetShopWeaponTypes(int64_t shopId);
@@ -119,6 +132,8 @@ private:
     void ReadUsableBy(TItem& item, const std::string& table, int64_t templateId);
     void ReadExtendedData(TItem& item, int type, int64_t templateId);
     bool BuildBuiltInItem(int64_t id, TItem& item);
+    // A new object of the kind a contents row names (1 item, 2 weapon, 3 container).
+    std::unique_ptr<TItem> LoadContent(int kind, int64_t id, bool copy);
     int64_t DuplicateRow(int kind, int64_t sourceId, int64_t fallbackId);
 
     // Containers being loaded, so that one holding itself is read only once.

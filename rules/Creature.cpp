@@ -1,5 +1,10 @@
 #include "rules/Creature.h"
 
+#include "app/MainForm.h"
+#include "rules/Death.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -126,10 +131,10 @@ int32_t TCreature::ChangeStat(int stat, int32_t delta)
     switch (stat) {
     case siEnd:
         end = static_cast<int32_t>(std::clamp<int64_t>(int64_t(end) + delta, 0, std::max(0, end_max)));
-        return 0;
+        break;
     case siMana:
         mana = static_cast<int32_t>(std::clamp<int64_t>(int64_t(mana) + delta, 0, std::max(0, mana_max)));
-        return 0;
+        break;
     case siEndMax:
         ChangeMaximum(end_max, end, delta);
         break;
@@ -143,5 +148,16 @@ int32_t TCreature::ChangeStat(int stat, int32_t delta)
             *field += delta;
         break;
     }
-    return *field - before;
+    const int32_t change = stat == siEnd || stat == siMana ? 0 : *field - before;
+    if (stat == siEnd && end <= 0) {
+        CreatureDied(*this);
+        return change;
+    }
+    if (stat >= siStrength && stat <= siConstitution)
+        RecheckEquipment();
+    const TProcess& process = Process();
+    if (process.MainForm && process.Client)
+        if (const int slot = process.MainForm->SlotOf(this))
+            process.Client->RefreshMemberPanel(slot);
+    return change;
 }

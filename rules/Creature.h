@@ -55,6 +55,38 @@ public:
 
     bool IsDead() const { return States.test(StateDead); }
 
+    // Whether this creature may wear or use the item.
+    virtual bool CanUse(const TItem& item) const;
+
+    // Slot readers: the item under its display name, or EmptyItem for an empty
+    // or invalid slot.
+    TItem* BackpackItem(int slot);
+    TItem* QuickItem(int slot);
+    TItem* BodyItem(int slot);
+    // What a body slot holds (the two-handed weapon for both hands), or null.
+    const TItem* HeldInBodySlot(int slot) const;
+    // 1..15, or 0 when the backpack is full.
+    int FirstFreeBackpackSlot() const;
+    // These take the item over on success and leave it with the caller otherwise.
+    bool PutInBackpack(std::unique_ptr<TItem>& item, int slot);
+    bool PutInQuickSlot(std::unique_ptr<TItem>& item, int slot);
+    // Stores without checks or modifiers (a loaded player's stats include them).
+    void SetBodySlot(std::unique_ptr<TItem> item, int slot);
+    // Makes the two-handed weapon in the right hand fill both hands.
+    void HoldInBothHands();
+    // Area 1 backpack (1..15), 2 quick slots (1..3), 3 body (1..12 for slots 0..11);
+    // no modifier bookkeeping.
+    std::unique_ptr<TItem> TakeFromSlot(int slot, int area);
+    std::unique_ptr<TItem> TakeItemById(int64_t id);
+    std::unique_ptr<TItem> TakeItemByName(const std::string& name);
+    // Wears the item in a body slot with its modifiers. On success item holds
+    // what the slot held before (or nothing).
+    bool Equip(std::unique_ptr<TItem>& item, int slot);
+    std::unique_ptr<TItem> Unequip(int slot);
+    std::unique_ptr<TItem> UnequipById(int64_t id);
+    // The level of a skill by code (SK_...) or display name; -1 without it.
+    int32_t SkillValue(const std::string& codeOrName) const;
+
     int32_t end_max = 0;
     int32_t end = 0;
     int32_t mana_max = 0;
@@ -85,6 +117,9 @@ private:
     int32_t* StatField(int stat);
     void ChangeMaximum(int32_t& maximum, int32_t& current, int32_t delta);
     void ChangeAbility(int ability, int32_t delta);
+    void Wear(const TItem& item, int sign);
+    // After an ability change: what the member may no longer hold goes to the backpack.
+    void RecheckEquipment();
 };
 
 // The permanent record of a character: every lasting change apart from equipment.
@@ -102,6 +137,8 @@ struct TBaseRecord {
 
 class TPlayer : public TCreature {
 public:
+    bool CanUse(const TItem& item) const override;
+
     std::string race_name;
     int32_t next_level = 0;
     uint8_t ClassId = 0;

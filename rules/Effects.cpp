@@ -17,3 +17,10 @@ void TEffectsManager::Add(std::unique_ptr<TEffect> effect)
     }
     *place = std::move(effect);
 }
+
+void TEffectsManager::CancelFor(int64_t creatureId)
+{
+    for (auto& effect : FEffects)
+        if (effect && effect->Target && effect->Target->Id == creatureId)
+            effect->Kind = ekCancelled;
+}

@@ -57,6 +57,8 @@ public:
     // Ignored for a target already at 0 endurance or below.
     void Add(std::unique_ptr<TEffect> effect);
     const std::vector<std::unique_ptr<TEffect>>& Effects() const { return FEffects; }
+    // Marks every effect on the creature cancelled: removed at the next tick, not undone.
+    void CancelFor(int64_t creatureId);
 
 private:
     // Null is an empty place; a new effect takes the first one.

@@ -1,6 +1,7 @@
 #include "session/GameClient.h"
 
 #include "app/MainForm.h"
+#include "platform/Host.h"
 #include "rules/Creature.h"
 #include "session/Process.h"
 #include "session/Choices.h"
@@ -137,4 +138,78 @@ void TGameClient::RefreshMemberPanel(int slot)
         for (int quick = 1; quick <= QuickSlotCount; ++quick)
             form.Control("BtnQuick" + std::to_string(quick)).Caption =
                 ItemDisplayName(member->QuickSlots[quick - 1].get());
+}
+
+void TGameClient::ClearMemberPanel(int slot)
+{
+    TForm1& form = Form;
+    if (form.Member(slot))
+        return;
+    const std::string number = std::to_string(slot);
+    RefreshMemberGauges(slot);
+    form.Control("RadioButton" + number).Caption = "Character " + number;
+    form.Control("TabSheet" + std::to_string(slot + 1)).Caption = "Character " + number;
+    for (const char* stem : {"Level", "Experience", "NextLevel", "Strength", "Dexterity", "MindPower", "Faith",
+                             "Constitution", "Gold"})
+        form.Control(stem + number).Caption = "0";
+    for (int armor = 1; armor <= 4; ++armor)
+        form.Control("Armor" + std::to_string(armor) + "_" + number).Caption = "0";
+    for (int item = 1; item <= BackpackSlotCount; ++item) {
+        TControlState& label = form.Control("Item" + std::string(item < 10 ? "0" : "") + std::to_string(item) + "_" + number);
+        label.Caption = "EMPTY";
+        label.FontColor = clBlack;
+    }
+    for (int quick = 1; quick <= QuickSlotCount; ++quick)
+        form.Control("Quick" + std::to_string(quick) + "_" + number).Caption = "EMPTY";
+    for (const TBodySlotControl& body : BodySlotControls) {
+        TControlState& list = form.Control(body.Stem + number);
+        list.Items = {"EMPTY"};
+        list.ItemIndex = 0;
+    }
+}
+
+void TGameClient::EnableMemberPanel(int slot, bool on)
+{
+    TForm1& form = Form;
+    const TPlayer* member = form.Member(slot);
+    if (on && !member) {
+        Host().MessageDlg("Tried to enable nil Player", TMsgDlgType::Error, mbOK);
+        return;
+    }
+    if (on && member->States.test(StateUnableToAct))
+        return;
+    RefreshMemberGauges(slot);
+    const std::string number = std::to_string(slot);
+    std::vector<std::string> names = {"TabSheet" + std::to_string(slot + 1), "Level" + number, "Experience" + number,
+                                      "NextLevel" + number, "BtnStats" + number, "Gold" + number};
+    for (const char* stem : {"Strength", "Dexterity", "MindPower", "Faith", "Constitution"})
+        names.push_back(stem + number);
+    for (int armor = 1; armor <= 4; ++armor)
+        names.push_back("Armor" + std::to_string(armor) + "_" + number);
+    for (int item = 1; item <= BackpackSlotCount; ++item)
+        names.push_back("Item" + std::string(item < 10 ? "0" : "") + std::to_string(item) + "_" + number);
+    for (int quick = 1; quick <= QuickSlotCount; ++quick)
+        names.push_back("Quick" + std::to_string(quick) + "_" + number);
+    for (const std::string& name : names)
+        form.Control(name).Enabled = on;
+    for (const TBodySlotControl& body : BodySlotControls) {
+        TControlState& list = form.Control(body.Stem + number);
+        list.Enabled = on;
+        list.Color = on ? clDefault : 0xF0F0F0;
+    }
+    form.Control("BtnLevelUp" + number).Enabled = on && member && member->experience >= member->next_level;
+    form.Control("RadioButton" + number).Enabled = on;
+
+    const int selected = Process().SelectedMember;
+    if (!on && slot == selected) {
+        for (int other = 1; other <= MaxPartySize; ++other)
+            if (form.Control("RadioButton" + std::to_string(other)).Enabled) {
+                form.Click("RadioButton" + std::to_string(other));
+                Process().SelectedMember = other;
+                break;
+            }
+    }
+    if (const TPlayer* chosen = form.Member(Process().SelectedMember))
+        for (int quick = 1; quick <= QuickSlotCount; ++quick)
+            form.Control("BtnQuick" + std::to_string(quick)).Caption = ItemDisplayName(chosen->QuickSlots[quick - 1].get());
 }

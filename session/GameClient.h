@@ -31,6 +31,10 @@ public:
     void RefreshMemberGauges(int slot);
     // Every control of an occupied slot from its member.
     void RefreshMemberPanel(int slot);
+    // Resets the controls of an empty slot.
+    void ClearMemberPanel(int slot);
+    // Enables or disables every control of a slot.
+    void EnableMemberPanel(int slot, bool on);
 
     bool SessionClosed = false;
     TLocation* CurrentLocation = nullptr;
