@@ -1,5 +1,6 @@
 #include "rules/Attributes.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/MainForm.h"
@@ -143,16 +144,27 @@ void SetAttribute(TCreature* creature, int32_t code, int32_t value, int32_t dura
 {
     if (!creature)
         return;
+    // The difference of two 32-bit values needs 33 bits: a stat goes there in at
+    // most two changes, and the change recorded is kept in range.
+    auto clamped = [](int64_t amount) { return static_cast<int32_t>(std::clamp<int64_t>(amount, INT32_MIN, INT32_MAX)); };
     int32_t delta;
     if (const auto stat = StatOfCode(code)) {
-        const int32_t current = creature->GetStat(*stat);
-        const int32_t change = creature->ChangeStat(*stat, value - current);
+        int64_t remaining = int64_t(value) - creature->GetStat(*stat);
+        int64_t made = 0;
+        while (remaining != 0) {
+            const int32_t step = clamped(remaining);
+            const int32_t change = creature->ChangeStat(*stat, step);
+            made += change;
+            remaining -= step;
+            if (change != step)
+                break;
+        }
+        delta = clamped(made);
         if (code == 30 || code == 32)
             duration = 0;
-        delta = change;
     } else if (int32_t* bonus = BonusOfCode(*creature, code)) {
-        delta = value - *bonus;
-        *bonus += delta;
+        delta = clamped(int64_t(value) - *bonus);
+        *bonus = value;
     } else {
         return;
     }

@@ -28,6 +28,12 @@ int Crossings(const int (&thresholds)[N], int64_t from, int64_t to)
     return count;
 }
 
+// Scripts may ask for any value: sums stay within the 32-bit range.
+int32_t Saturate(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
 int64_t EvenFloor(int64_t value)
 {
     return value >= 0 ? value - value % 2 : value - ((-value) % 2);
@@ -85,7 +91,7 @@ void TCreature::ChangeMaximum(int32_t& maximum, int32_t& current, int32_t delta)
 {
     // The share of the maximum that is left, kept across the change.
     const float ratio = maximum <= 0 || current == 0 ? 1.0f : static_cast<float>(current) / static_cast<float>(maximum);
-    maximum = std::max<int64_t>(0, int64_t(maximum) + delta);
+    maximum = Saturate(std::max<int64_t>(0, int64_t(maximum) + delta));
     if (maximum < current)
         current = maximum;
     else
@@ -96,7 +102,7 @@ void TCreature::ChangeAbility(int ability, int32_t delta)
 {
     int32_t& value = Abilities[ability];
     const int64_t from = value;
-    value = static_cast<int32_t>(from + delta);
+    value = Saturate(from + delta);
     const int64_t to = value;
     const int a = Crossings(ThresholdsA, from, to);
     switch (ability + siStrength) {
@@ -117,7 +123,7 @@ void TCreature::ChangeAbility(int ability, int32_t delta)
         Armor[3] += Crossings(ThresholdsB, from, to);
         break;
     case siConstitution:
-        ChangeStat(siEndMax, static_cast<int32_t>((EvenFloor(to) - EvenFloor(from)) * 3 / 2));
+        ChangeStat(siEndMax, Saturate((EvenFloor(to) - EvenFloor(from)) * 3 / 2));
         break;
     }
 }
@@ -145,10 +151,10 @@ int32_t TCreature::ChangeStat(int stat, int32_t delta)
         if (stat <= siConstitution)
             ChangeAbility(stat - siStrength, delta);
         else
-            *field += delta;
+            *field = Saturate(int64_t(*field) + delta);
         break;
     }
-    const int32_t change = stat == siEnd || stat == siMana ? 0 : *field - before;
+    const int32_t change = stat == siEnd || stat == siMana ? 0 : Saturate(int64_t(*field) - before);
     if (stat == siEnd && end <= 0) {
         CreatureDied(*this);
         return change;

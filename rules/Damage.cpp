@@ -1,5 +1,7 @@
 #include "rules/Damage.h"
 
+#include <algorithm>
+
 #include "data/Convert.h"
 #include "data/Utils.h"
 #include "session/Process.h"
@@ -22,7 +24,7 @@ void ParseDamageText(const std::string& text, DamageRec& damage)
     }
 }
 
-int RollDamageAmount(const DamageRec& damage)
+std::optional<int> RollDamageAmount(const DamageRec& damage)
 {
     TRandomSource& random = Process().Random;
     switch (damage.Form) {
@@ -43,6 +45,6 @@ int RollDamageAmount(const DamageRec& damage)
             return 0;
         return damage.Values[random.Random(static_cast<int>(damage.Values.size()))];
     default:
-        return -1;
+        return std::nullopt;
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,5 @@ struct DamageRec {
 // unparsable numbers read as 0.
 void ParseDamageText(const std::string& text, DamageRec& damage);
 
-// One roll of the record's amount (without its modifier); -1 for an unknown form.
-int RollDamageAmount(const DamageRec& damage);
+// One roll of the record's amount (without its modifier); none for an unknown form.
+std::optional<int> RollDamageAmount(const DamageRec& damage);

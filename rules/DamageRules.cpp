@@ -47,16 +47,16 @@ int32_t ApplyDamage(const DamageRec* damage, TCreature* target, int32_t extra)
         effect->Damage.Trigger = -1;
         effect->Remaining = damage->Duration * TicksPerRound;
         effect->Period = damage->Trigger * TicksPerTrigger;
-        // The first hit comes one period from now.
-        effect->Counter = 0;
+        // The countdown starts full: the first tick deals the first hit.
+        effect->Counter = effect->Period;
         if (TEffectsManager* effects = Effects())
             effects->Add(std::move(effect));
         return 0;
     }
-    const int roll = RollDamageAmount(*damage);
-    if (roll < 0)
+    const auto roll = RollDamageAmount(*damage);
+    if (!roll)
         return 0;
-    int64_t amount = int64_t(roll) + damage->Modifier + extra;
+    int64_t amount = int64_t(*roll) + damage->Modifier + extra;
     const char* word = "";
     if (damage->DamageType >= 1 && damage->DamageType < DamageTypeCount) {
         amount = amount * (100 - int64_t(target->Resistances[damage->DamageType])) / 100;

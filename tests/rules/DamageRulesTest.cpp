@@ -263,8 +263,6 @@ TEST_F(DamageRulesTest, DamageOverTimeCarriesTheListOfAmounts)
 
 TEST_F(DamageRulesTest, DamageOverTimeFirstHitsOnItsFirstTick)
 {
-    GTEST_SKIP() << "known fault: ApplyDamage starts a damage effect's Counter at 0 instead of its Period, "
-                    "so the first hit comes one period late";
     DamageRec fire = Immediate("2d6", 4, 1);
     fire.Duration = 3;
     fire.Trigger = 1;
