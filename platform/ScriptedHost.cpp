@@ -128,8 +128,15 @@ void TScriptedHost::Fail(const TScriptLine& line, const std::string& why)
 {
     const std::string message = line.Where() + ": " + why;
     if (StopOnError)
-        throw EScriptStop(message);
+        Stop(message);
     Report(message);
+}
+
+void TScriptedHost::Stop(const std::string& message)
+{
+    // Said here too: whoever catches the stop may not know how to show it.
+    std::fprintf(stderr, "%s\n", message.c_str());
+    throw EScriptStop(message);
 }
 
 std::optional<TScriptLine> TScriptedHost::NextLine(const std::string& waiting)
@@ -187,7 +194,7 @@ TFormModel& TScriptedHost::WaitingForm()
     if (!ModalForms.empty())
         return *ModalForms.back();
     if (!MainWindow)
-        throw EScriptStop("no window is attached to the scripted host");
+        Stop("no window is attached to the scripted host");
     return *MainWindow;
 }
 
@@ -429,7 +436,7 @@ void TScriptedHost::PumpUntil(const std::function<bool()>& done, const std::stri
     while (!done()) {
         const auto line = NextInput(what);
         if (!line)
-            throw EScriptStop("the script ran out while the engine waits for " + what);
+            Stop("the script ran out while the engine waits for " + what);
         Deliver(*line);
     }
 }
@@ -480,7 +487,7 @@ int TScriptedHost::MessageDlg(const std::string& text, TMsgDlgType, TMsgDlgButto
     for (;;) {
         const auto line = NextInput(what);
         if (!line)
-            throw EScriptStop("the script ran out while the engine waits for " + what);
+            Stop("the script ran out while the engine waits for " + what);
         if (line->Command != TScriptCommand::Answer) {
             Fail(*line, "a message box is open: \"" + text + "\"");
             continue;
@@ -504,7 +511,7 @@ std::optional<std::string> TScriptedHost::TakeTextAnswer(const std::string& what
     for (;;) {
         const auto line = NextInput(what);
         if (!line)
-            throw EScriptStop("the script ran out while the engine waits for " + what);
+            Stop("the script ran out while the engine waits for " + what);
         std::string text;
         const std::string word = line->Command == TScriptCommand::Answer ? FirstWord(line->Argument, text) : "";
         if (word == "ok" && (emptyAllowed || !text.empty()))

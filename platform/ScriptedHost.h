@@ -96,6 +96,7 @@ private:
     void Deliver(const TScriptLine& line);
     void DeliverToForm(const TScriptLine& line, TFormModel& form);
     void Fail(const TScriptLine& line, const std::string& why);
+    [[noreturn]] void Stop(const std::string& message);
     void Report(const std::string& message);
     void MarkOutput();
     std::string OutputSinceMark() const;

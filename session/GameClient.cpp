@@ -4,6 +4,7 @@
 #include "platform/Host.h"
 #include "rules/Creature.h"
 #include "session/Process.h"
+#include "world/Location.h"
 #include "session/Choices.h"
 
 TGameClient::TGameClient(TForm1& form) : Form(form) {}
@@ -212,4 +213,59 @@ void TGameClient::EnableMemberPanel(int slot, bool on)
     if (const TPlayer* chosen = form.Member(Process().SelectedMember))
         for (int quick = 1; quick <= QuickSlotCount; ++quick)
             form.Control("BtnQuick" + std::to_string(quick)).Caption = ItemDisplayName(chosen->QuickSlots[quick - 1].get());
+}
+
+void TGameClient::RefreshExitButtons()
+{
+    TForm1& form = Form;
+    for (const TActionButton& button : CompassButtons) {
+        TControlState& control = form.Control(button.Name);
+        control.Enabled = false;
+        control.Tag = 0;
+    }
+    if (!CurrentLocation)
+        return;
+    for (const TLocationExit& exit : CurrentLocation->Exits)
+        if (exit.ExitId >= 1 && exit.Orientation >= 1 && exit.Orientation <= static_cast<int>(CompassButtons.size())) {
+            TControlState& control = form.Control(CompassButtons[exit.Orientation - 1].Name);
+            control.Enabled = true;
+            control.Tag = exit.ExitId;
+        }
+}
+
+TCreature* TGameClient::ChooseCreature(bool creatures, bool party, bool deadParty)
+{
+    if (!CurrentLocation || !Options || Options->ShownCount() > 0)
+        return nullptr;
+    // The groups in their order; the pick is found again by id, as the wait may
+    // have changed the lists.
+    auto candidates = [&] {
+        std::vector<TCreature*> found;
+        if (creatures)
+            for (const auto& creature : CurrentLocation->Creatures)
+                if (creature)
+                    found.push_back(creature.get());
+        if (party)
+            for (int slot = 1; slot <= MaxPartySize; ++slot)
+                if (TPlayer* member = Form.Member(slot))
+                    found.push_back(member);
+        if (deadParty)
+            for (const auto& body : CurrentLocation->Corpses)
+                if (body && dynamic_cast<TPlayer*>(body.get()))
+                    found.push_back(body.get());
+        return found;
+    };
+    std::vector<std::string> names;
+    std::vector<int64_t> ids;
+    for (TCreature* creature : candidates()) {
+        names.push_back(creature->Name);
+        ids.push_back(creature->Id);
+    }
+    const int picked = ChooseFromPlainList(names);
+    if (picked < 0 || picked >= static_cast<int>(ids.size()) || !CurrentLocation)
+        return nullptr;
+    for (TCreature* creature : candidates())
+        if (creature->Id == ids[picked])
+            return creature;
+    return nullptr;
 }

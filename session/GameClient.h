@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class TCreature;
 class TForm1;
 class TLocation;
 class TOptionManager;
@@ -23,9 +24,16 @@ public:
     void SetPlayControlsEnabled(bool on);
     // "Cancel" and the entries as a plain choice list; the 0-based entry picked, or -1.
     int ChooseFromList(const std::vector<std::string>& entries);
+    // A creature picked from the living creatures here, the party members and the
+    // dead party members lying here (each group when its flag is set); null for none.
+    TCreature* ChooseCreature(bool creatures, bool party, bool deadParty);
     // The plain choice list itself, for every caller that asks for a pick: -1 when
     // choices are pending or nothing was picked.
     int ChooseFromPlainList(const std::vector<std::string>& entries);
+
+    // Enables the compass buttons of the current location's exits, their tags
+    // the destinations.
+    void RefreshExitButtons();
 
     // The state hint and the four gauges of a party slot (1..6).
     void RefreshMemberGauges(int slot);

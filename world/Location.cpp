@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "app/MainForm.h"
+#include "data/Convert.h"
+#include "platform/Host.h"
+#include "session/StyledText.h"
 #include "data/DataManager.h"
 #include "rules/Effects.h"
 #include "session/GameClient.h"
@@ -31,7 +34,7 @@ std::unique_ptr<T>* FindFirst(std::vector<std::unique_ptr<T>>& list, Match match
     return nullptr;
 }
 
-void Store(TCreature& creature)
+void StoreCreature(TCreature& creature)
 {
     if (TForm1* form = Process().MainForm.get(); form && form->DataManager)
         form->DataManager->SaveCreature(&creature);
@@ -40,6 +43,135 @@ void Store(TCreature& creature)
 } // namespace
 
 TLocation::~TLocation() = default;
+
+bool TLocation::Load(int64_t id)
+{
+    TProcess& process = Process();
+    TDataManager* data = process.MainForm ? process.MainForm->DataManager.get() : nullptr;
+    if (!process.SessionDb || !data)
+        return false;
+    TSQLite3& db = *process.SessionDb;
+    db.Execute("select * from locations where id = " + std::to_string(id), true);
+    if (db.Rows.empty()) {
+        Host().MessageDlg("The adventure has no location " + std::to_string(id) + ".", TMsgDlgType::Error, mbOK);
+        return false;
+    }
+    const TRecordSet rows = db.TakeRows();
+    const TStringHash& row = *rows[0];
+    Id = id;
+    Name = row.GetItem("name");
+    AreaId = StrToInt(row.GetItem("area_id"));
+    MapX = StrToInt(row.GetItem("mapX"));
+    MapY = StrToInt(row.GetItem("mapY"));
+    Visited = StrToBool(row.GetItem("visited"));
+    Brief = row.GetItem("brief");
+    ScriptId = StrToInt64(row.GetItem("script_id"));
+    const int64_t introId = StrToInt64(row.GetItem("intro_id"));
+    const int64_t descId = StrToInt64(row.GetItem("desc_id"));
+    data->GetScriptById(ScriptId, ScriptText);
+    data->GetTextById(descId, DescText);
+    data->GetTextById(introId, IntroText);
+    return true;
+}
+
+void TLocation::Store()
+{
+    for (auto& body : Corpses)
+        if (body)
+            StoreCreature(*body);
+    for (auto& creature : Creatures)
+        if (creature)
+            StoreCreature(*creature);
+    TForm1* form = Process().MainForm.get();
+    if (form && form->DataManager)
+        for (auto& item : Items)
+            if (item && item->Container)
+                form->DataManager->SaveContainer(item->Container.get());
+}
+
+void TLocation::Unload()
+{
+    if (Id == 0)
+        return;
+    if (TForm1* form = Process().MainForm.get(); form && form->EffectsManager)
+        for (const auto& creature : Creatures)
+            if (creature)
+                form->EffectsManager->CancelFor(creature->Id);
+    Store();
+    Corpses.clear();
+    Creatures.clear();
+    Npcs.clear();
+    Items.clear();
+    Exits.clear();
+    Id = 0;
+    Name.clear();
+    Brief.clear();
+    Visited = false;
+    ScriptText.clear();
+    ScriptId = 0;
+    DescText.clear();
+    IntroText.clear();
+}
+
+std::string TLocation::Heading() const
+{
+    return FRMT_LOC_NAME + Name;
+}
+
+void TLocation::ShowContents() const
+{
+    if (!Process().Client || !Process().Client->CurrentLocation)
+        return;
+    auto line = [](const char* label, const std::vector<std::string>& names, const char* separator) {
+        if (names.empty())
+            return;
+        std::string text = FRMT_LOC_CONT + label + "~<>";
+        for (size_t index = 0; index < names.size(); ++index)
+            text += (index ? separator : "") + names[index];
+        AppendText(text);
+    };
+    std::vector<std::string> items;
+    for (const auto& item : Items)
+        if (item)
+            items.push_back(ItemDisplayName(item.get()));
+    std::vector<std::string> npcs;
+    for (const auto& npc : Npcs)
+        if (npc)
+            npcs.push_back(npc->Name);
+    std::vector<std::string> dead;
+    for (const auto& body : Corpses)
+        if (body)
+            dead.push_back(body->Name);
+    std::vector<std::string> exits;
+    for (const TLocationExit& exit : Exits)
+        if (exit.ExitId > 0)
+            exits.push_back(exit.Name);
+    line("Misc: ", items, ",");
+    line("NPCs: ", npcs, ",");
+    line("Dead: ", dead, ",");
+    line("Exits: ", exits, ", ");
+}
+
+void TLocation::ShowArrivalText() const
+{
+    if (Visited) {
+        AppendText(Heading());
+        if (!Brief.empty())
+            AppendText(Brief);
+        else if (!DescText.empty())
+            AppendPaged(DescText);
+        return;
+    }
+    if (!IntroText.empty()) {
+        AppendPaged(IntroText);
+        return;
+    }
+    AppendText(Heading());
+    if (!DescText.empty())
+        AppendPaged(DescText);
+    else if (!Brief.empty())
+        AppendText(Brief);
+}
 
 void TLocation::AddItem(std::unique_ptr<TItem> item)
 {
@@ -75,14 +207,14 @@ void TLocation::RemoveCreature(int64_t id)
         return;
     if (TForm1* form = Process().MainForm.get(); form && form->EffectsManager)
         form->EffectsManager->CancelFor(id);
-    Store(**found);
+    StoreCreature(**found);
     found->reset();
 }
 
 void TLocation::RemoveCorpse(int64_t id)
 {
     if (auto* found = FindFirst(Corpses, [id](const TCreature& body) { return body.Id == id; })) {
-        Store(**found);
+        StoreCreature(**found);
         found->reset();
     }
 }
@@ -92,7 +224,7 @@ void TLocation::RemovePlayerCorpse(int64_t id)
     if (auto* found = FindFirst(Corpses, [id](const TCreature& body) {
             return body.Id == id && dynamic_cast<const TPlayer*>(&body);
         })) {
-        Store(**found);
+        StoreCreature(**found);
         found->reset();
     }
 }

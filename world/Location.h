@@ -22,6 +22,21 @@ class TLocation : public TEntity {
 public:
     ~TLocation() override;
 
+    // Reads the location row and its texts; false (and left empty) when the
+    // adventure has no such location.
+    bool Load(int64_t id);
+    // Stores and frees everything; the location is empty (Id 0) afterwards.
+    void Unload();
+    // Writes its creatures, bodies and container contents to the session database.
+    void Store();
+    // The contents summary: "Misc:", "NPCs:", "Dead:", "Exits:".
+    void ShowContents() const;
+    // The location's text as the party arrives: the intro on a first visit, the
+    // heading with the brief or the description otherwise.
+    void ShowArrivalText() const;
+    // The heading line of the location's name.
+    std::string Heading() const;
+
     void AddItem(std::unique_ptr<TItem> item);
     void AddNpc(std::unique_ptr<TEntity> npc);
     void AddCreature(std::unique_ptr<TEnemy> creature);
