@@ -24,3 +24,11 @@ void TEffectsManager::CancelFor(int64_t creatureId)
         if (effect && effect->Target && effect->Target->Id == creatureId)
             effect->Kind = ekCancelled;
 }
+
+void TEffectsManager::CancelDamageOfType(int64_t creatureId, int damageType)
+{
+    for (auto& effect : FEffects)
+        if (auto* damage = dynamic_cast<TEffectDamage*>(effect.get());
+            damage && damage->Target && damage->Target->Id == creatureId && damage->Damage.DamageType == damageType)
+            damage->Kind = ekCancelled;
+}

@@ -59,6 +59,8 @@ public:
     const std::vector<std::unique_ptr<TEffect>>& Effects() const { return FEffects; }
     // Marks every effect on the creature cancelled: removed at the next tick, not undone.
     void CancelFor(int64_t creatureId);
+    // Cancels the damage effects of one damage type (0..8) on the creature.
+    void CancelDamageOfType(int64_t creatureId, int damageType);
 
 private:
     // Null is an empty place; a new effect takes the first one.

@@ -1,6 +1,9 @@
 #include "session/GameClient.h"
 
 #include "app/MainForm.h"
+#include "data/DataManager.h"
+#include "session/StyledText.h"
+#include <filesystem>
 #include "platform/Host.h"
 #include "rules/Creature.h"
 #include "session/Process.h"
@@ -268,4 +271,74 @@ TCreature* TGameClient::ChooseCreature(bool creatures, bool party, bool deadPart
         if (creature->Id == ids[picked])
             return creature;
     return nullptr;
+}
+
+void TGameClient::AddPartyMember(std::unique_ptr<TPlayer>& player, int slot)
+{
+    TForm1& form = Form;
+    if (!player || slot < 1 || slot > MaxPartySize || form.Member(slot))
+        return;
+    form.Party[slot - 1] = std::move(player);
+    const std::string number = std::to_string(slot);
+    form.Control("RadioButton" + number).Checked = true;
+    form.Control("TabSheet" + std::to_string(slot + 1)).Visible = true;
+    EnableMemberPanel(slot, true);
+    RefreshMemberPanel(slot);
+    Process().SelectedMember = slot;
+}
+
+void TGameClient::RefreshGoldLabels()
+{
+    for (int slot = 1; slot <= MaxPartySize; ++slot)
+        if (Form.Member(slot))
+            Form.Control("Gold" + std::to_string(slot)).Caption = std::to_string(PartyGold);
+}
+
+namespace {
+
+bool HasName(const std::vector<std::string>& lines, const std::string& name)
+{
+    for (const std::string& line : lines)
+        if (line.compare(0, line.find('='), name) == 0 && line.find('=') == name.size())
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TGameClient::AddJournalEntry(const std::string& name, const std::string& textName)
+{
+    if (name.empty() || HasName(JournalEntries, name))
+        return;
+    JournalEntries.push_back(name + "=" + textName);
+    AppendText("");
+    AppendText("~<c:LIME>Your journal has been updated.");
+}
+
+void TGameClient::AddQuest(const std::string& name, const std::string& textName)
+{
+    if (name.empty() || HasName(Quests, name))
+        return;
+    Quests.push_back(name + "=" + textName);
+    AppendText("");
+    AppendText("~<c:LIME>Your journal has been updated with a new quest");
+}
+
+void TGameClient::CompleteQuest(const std::string& name)
+{
+    for (std::string& line : Quests)
+        if (line.size() > name.size() && line.compare(0, name.size() + 1, name + "=") == 0 && line.substr(name.size() + 1) != "*") {
+            line = name + "=*";
+            return;
+        }
+}
+
+void TGameClient::AddMapPicture(const std::string& title, const std::string& picture, const std::string& caption)
+{
+    std::error_code error;
+    if (HasName(MapPictures, title) ||
+        !std::filesystem::exists(std::filesystem::path(Process().GameDir) / "Images" / picture, error))
+        return;
+    MapPictures.push_back(title + "=" + picture + "|" + caption);
+    Form.Control("ComboMapTitle").Items.push_back(caption);
 }

@@ -9,6 +9,7 @@
 
 class TCreature;
 class TForm1;
+class TPlayer;
 class TLocation;
 class TOptionManager;
 
@@ -31,6 +32,17 @@ public:
     // choices are pending or nothing was picked.
     int ChooseFromPlainList(const std::vector<std::string>& entries);
 
+    // Puts a player into an empty slot (1..6); otherwise the caller keeps it.
+    void AddPartyMember(std::unique_ptr<TPlayer>& player, int slot);
+    // The party's gold on every occupied member tab.
+    void RefreshGoldLabels();
+
+    // The journal's entries and quests, as name "=" text name.
+    void AddJournalEntry(const std::string& name, const std::string& textName);
+    void AddQuest(const std::string& name, const std::string& textName);
+    void CompleteQuest(const std::string& name);
+    void AddMapPicture(const std::string& title, const std::string& picture, const std::string& caption);
+
     // Enables the compass buttons of the current location's exits, their tags
     // the destinations.
     void RefreshExitButtons();
@@ -44,6 +56,9 @@ public:
     // Enables or disables every control of a slot.
     void EnableMemberPanel(int slot, bool on);
 
+    std::vector<std::string> JournalEntries;
+    std::vector<std::string> Quests;
+    std::vector<std::string> MapPictures;
     bool SessionClosed = false;
     TLocation* CurrentLocation = nullptr;
     bool Trading = false;

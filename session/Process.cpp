@@ -6,6 +6,7 @@
 #include "data/SQLite.h"
 #include "platform/Host.h"
 #include "rules/Item.h"
+#include "script/ScriptObject.h"
 #include "session/GameClient.h"
 
 namespace {
@@ -20,6 +21,7 @@ TProcess::~TProcess()
     Client.reset();
     MainForm.reset();
     SessionDb.reset();
+    ScriptHandles.clear();
 }
 
 TProcess& Process()

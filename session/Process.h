@@ -4,17 +4,21 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "data/Cipher.h"
 #include "data/Hash.h"
 #include "data/MessageTable.h"
 #include "platform/Random.h"
+#include "script/Variant.h"
 
 class IHost;
 class TSQLite3;
 class TForm1;
 class TGameClient;
 class TItem;
+class TScriptObject;
 
 struct TProcess {
     TProcess();
@@ -38,6 +42,10 @@ struct TProcess {
     int SelectedMember = 1;
     // The shared "EMPTY" item of empty slots.
     std::unique_ptr<TItem> Empty;
+    // Loaded scripts by handle; null is a free place.
+    std::vector<std::shared_ptr<TScriptObject>> ScriptHandles;
+    // The script global variables, in the order they were made.
+    std::vector<std::pair<std::string, TVariant>> GlobalVariables;
 };
 
 // The current process state, built on first use.

@@ -1,0 +1,70 @@
+// Mayor Oswin Harrowgate: the hiring, as a dialogue tree. The party's answer is
+// kept in a global variable; accepting the work sets the story counter.
+#include "script/ScriptCommands.h"
+#include "script/adventure/AdventureScripts.h"
+#include "script/adventure/StoryFlags.h"
+
+namespace {
+
+class TScript_500128 : public TScriptObject {
+public:
+    int32_t OnDialog() override
+    {
+        TScriptCmd& cmd = Cmd();
+        if (cmd.GetCounter(CounterMayorHired) > 0) {
+            cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"The mines, friends. Every day the forges stay cold, "
+                               "Cindervale dies a little more. Bring me word of my son's shift.\"~<>");
+            return 1;
+        }
+        cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"You have the look of people who can use a sword. I have "
+                           "need of such people.\"~<>");
+        cmd.BeginChoices();
+        cmd.AddChoice(0, "What happened in the mines?", "1,3,4", [] {
+            Cmd().PrintParagraph("~<i>\"The fourth shift went down a month ago and never came up. My son was their "
+                                 "foreman. Since that night the ore burns grey and goblins raid our streets.\"~<>");
+        });
+        cmd.AddChoice(0, "What does the work pay?", "2,3,4", [] {
+            Cmd().PrintParagraph("~<i>\"Fifty crowns now, and five hundred when the mines are working again.\"~<>");
+        });
+        cmd.AddChoice(0, "We are not interested.", "", [] {
+            Cmd().SetGlobal("mayor_answer", std::string("refused"));
+            Cmd().PrintParagraph("~<i>\"Then the gate will stay barred to you, as to everyone.\"~<>");
+        });
+        cmd.AddChoice(1, "Goblins? In town?", "3,4", [] {
+            Cmd().PrintParagraph("~<i>\"At night, in the lower streets. The watch is too few. Whatever stirred in the "
+                                 "deeps has stirred them too.\"~<>");
+        });
+        cmd.AddChoice(2, "Make it a hundred now.", "3,4", [] {
+            Cmd().SetGlobal("mayor_answer", std::string("haggled"));
+            Cmd().PrintParagraph("~<i>\"Seventy, and not a copper more. The treasury is as empty as the mines.\"~<>");
+        });
+        cmd.AddChoice(3, "We will find your miners.", "", [] { Hire(); });
+        cmd.AddChoice(4, "We need to think about it.", "", [] {
+            Cmd().PrintParagraph("~<i>\"Do not think too long.\"~<>");
+        });
+        cmd.RunChoices(this);
+        return 1;
+    }
+
+private:
+    static void Hire()
+    {
+        TScriptCmd& cmd = Cmd();
+        const TVariant answer = cmd.GetGlobal("mayor_answer");
+        const bool haggled = std::holds_alternative<std::string>(answer) && std::get<std::string>(answer) == "haggled";
+        cmd.SetGlobal("mayor_answer", std::string("hired"));
+        cmd.ChangeCounter(CounterMayorHired, true);
+        cmd.SetGold(cmd.GetGold() + (haggled ? 70 : 50));
+        cmd.PrintParagraph("The mayor counts the coins into your hand himself. ~<i>\"Sergeant Holt will open the gate "
+                           "for you. Go by the toll bridge and the Whisperwood road.\"~<>");
+        cmd.AddJournalEntry("j_hired", "j_hired.txt");
+        cmd.AddQuest("j_mines", "j_mines.txt");
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TScriptObject> MakeScript_500128()
+{
+    return std::make_unique<TScript_500128>();
+}

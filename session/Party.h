@@ -1,0 +1,8 @@
+// Characters joining the party.
+#pragma once
+
+#include <cstdint>
+
+// A stored character waiting outside the party (or, with party management, a
+// creature of the adventure) joins it; the id of the new member, or 0 when refused.
+int64_t JoinParty(int64_t creatureId);
