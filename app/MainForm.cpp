@@ -84,6 +84,7 @@ TForm1::TForm1() : TFormModel("Form1", "Vellumora Engine 1.6")
     pages.Items.push_back("Map");
     pages.Items.push_back("Journal");
     pages.ItemIndex = 0;
+    WireHandlers();
 }
 
 TForm1::~TForm1() = default;
@@ -276,15 +277,4 @@ void TForm1::LblChoiceClick(const std::string& sender)
 void TForm1::LblChoiceColor(const std::string& sender, TColor color)
 {
     Control(sender).FontColor = color;
-}
-
-void TForm1::KeyUp(int key)
-{
-    if (!BookOpen())
-        return;
-    TGameClient& client = GameClient();
-    if (key == VK_RETURN) {
-        if (client.Options && client.Options->ShownCount() == 1)
-            Click("LblChoice1");
-    }
 }

@@ -40,6 +40,17 @@ public:
     ~TForm1() override;
 
     void KeyUp(int key) override;
+    // The close button: refused while trading or while choices are pending;
+    // otherwise the book is closed after the save question.
+    bool CloseQuery() override;
+
+    // The creation handler: panels, options from the settings, pictures.
+    void FormCreate();
+    // The first showing: a tip in the output pane.
+    void FormShow();
+    // Writes the options back.
+    void FormDestroy();
+    void ShowProgramLogo();
 
     // Slot n's member (1..6), or null.
     TPlayer* Member(int slot) const;
@@ -57,6 +68,8 @@ public:
     std::unique_ptr<TLocationManager> LocationManager;
     // The option: turn-based instead of real-time fights.
     bool TurnBasedCombat = false;
+    // Set by the Exit menu once the book is closed: the program ends.
+    bool ExitRequested = false;
 
 private:
     void CreateMainTab();
@@ -65,6 +78,9 @@ private:
     void CreateJournalTab();
     void CreateMenus();
 
+    void WireHandlers();
+    void Menu(const std::string& name);
+    void CommandLine();
     void LblChoiceClick(const std::string& sender);
     void LblChoiceColor(const std::string& sender, TColor color);
 };

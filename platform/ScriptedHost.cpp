@@ -134,8 +134,10 @@ void TScriptedHost::Fail(const TScriptLine& line, const std::string& why)
 
 void TScriptedHost::Stop(const std::string& message)
 {
-    // Said here too: whoever catches the stop may not know how to show it.
-    std::fprintf(stderr, "%s\n", message.c_str());
+    // Said here: whoever catches the stop may not know how to show it. A player
+    // at the prompt who ends the input needs no report.
+    if (StopOnError)
+        std::fprintf(stderr, "%s\n", message.c_str());
     throw EScriptStop(message);
 }
 
@@ -160,7 +162,7 @@ std::optional<TScriptLine> TScriptedHost::NextLine(const std::string& waiting)
                 return line;
         } catch (const EScriptStop& error) {
             if (StopOnError)
-                throw;
+                Stop(error.Message());
             Report(error.Message());
         }
     }
@@ -434,6 +436,7 @@ void TScriptedHost::Deliver(const TScriptLine& line)
 void TScriptedHost::PumpUntil(const std::function<bool()>& done, const std::string& what)
 {
     while (!done()) {
+        FWaiting = ModalForms.empty() ? TWaitKind::Window : TWaitKind::Form;
         const auto line = NextInput(what);
         if (!line)
             Stop("the script ran out while the engine waits for " + what);
@@ -444,6 +447,7 @@ void TScriptedHost::PumpUntil(const std::function<bool()>& done, const std::stri
 void TScriptedHost::RunMainLoop(const std::function<bool()>& done)
 {
     while (!done() && !FMainWindowClosed) {
+        FWaiting = TWaitKind::Window;
         const auto line = NextInput("the main window");
         if (!line)
             return;
@@ -485,6 +489,8 @@ int TScriptedHost::MessageDlg(const std::string& text, TMsgDlgType, TMsgDlgButto
     } close{FBoxOpen};
     const std::string what = "the message box \"" + text + "\"";
     for (;;) {
+        FWaiting = TWaitKind::MessageBox;
+        FBoxButtons = buttons;
         const auto line = NextInput(what);
         if (!line)
             Stop("the script ran out while the engine waits for " + what);
@@ -509,6 +515,7 @@ int TScriptedHost::MessageDlg(const std::string& text, TMsgDlgType, TMsgDlgButto
 std::optional<std::string> TScriptedHost::TakeTextAnswer(const std::string& what, bool emptyAllowed)
 {
     for (;;) {
+        FWaiting = emptyAllowed ? TWaitKind::InputBox : TWaitKind::FileDialog;
         const auto line = NextInput(what);
         if (!line)
             Stop("the script ran out while the engine waits for " + what);

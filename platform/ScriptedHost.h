@@ -46,6 +46,13 @@ public:
     const std::string& LastBoxText() const { return FLastBox; }
     bool BoxOpen() const { return FBoxOpen; }
 
+    // What the engine waits on now, for a prompt that explains it.
+    enum class TWaitKind { Window, Form, MessageBox, InputBox, FileDialog };
+    TWaitKind Waiting() const { return FWaiting; }
+    TMsgDlgButtons BoxButtons() const { return FBoxButtons; }
+    // The modal form that takes input now, or the main window.
+    TFormModel* InputForm() { return ModalForms.empty() ? MainWindow : ModalForms.back(); }
+
     // false: a faulty line is reported through Print and the next one read (the
     // terminal); true: it stops the run (scripts and tests).
     bool StopOnError = true;
@@ -82,7 +89,6 @@ private:
         bool Running = false;
         int64_t Due = 0;
     };
-    enum class TWaitKind { Pump, MessageBox, InputBox, OpenFile };
 
     // The next line, or nullopt when none is left.
     std::optional<TScriptLine> NextLine(const std::string& waiting);
@@ -117,6 +123,8 @@ private:
     bool FMainWindowClosed = false;
     std::string FLastBox;
     bool FBoxOpen = false;
+    TWaitKind FWaiting = TWaitKind::Window;
+    TMsgDlgButtons FBoxButtons = 0;
 
     int64_t Clock = 0;
     double StartDateTime;

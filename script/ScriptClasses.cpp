@@ -12,15 +12,58 @@ std::unique_ptr<TScriptObject> MakeScript_100()
 
 } // namespace
 
-const std::map<int64_t, TScriptFactory>& ScriptClasses()
+namespace {
+
+std::map<int64_t, TScriptFactory>& Classes()
 {
-    static const std::map<int64_t, TScriptFactory> classes = {
+    static std::map<int64_t, TScriptFactory> classes = {
         {100, &MakeScript_100},
         {500102, &MakeScript_500102},
         {500103, &MakeScript_500103},
         {500104, &MakeScript_500104},
+        {500105, &MakeScript_500105},
+        {500106, &MakeScript_500106},
+        {500107, &MakeScript_500107},
+        {500108, &MakeScript_500108},
+        {500109, &MakeScript_500109},
+        {500110, &MakeScript_500110},
+        {500111, &MakeScript_500111},
         {500112, &MakeScript_500112},
+        {500113, &MakeScript_500113},
+        {500114, &MakeScript_500114},
+        {500115, &MakeScript_500115},
+        {500116, &MakeScript_500116},
+        {500117, &MakeScript_500117},
+        {500118, &MakeScript_500118},
+        {500119, &MakeScript_500119},
+        {500120, &MakeScript_500120},
+        {500121, &MakeScript_500121},
+        {500122, &MakeScript_500122},
+        {500124, &MakeScript_500124},
+        {500126, &MakeScript_500126},
+        {500127, &MakeScript_500127},
         {500128, &MakeScript_500128},
+        {500129, &MakeScript_500129},
+        {500130, &MakeScript_500130},
+        {500131, &MakeScript_500131},
+        {500136, &MakeScript_500136},
+        {500137, &MakeScript_500137},
+        {500148, &MakeScript_500148},
+        {500149, &MakeScript_500149},
+        {500150, &MakeScript_500150},
+        {500151, &MakeScript_500151},
     };
     return classes;
+}
+
+} // namespace
+
+const std::map<int64_t, TScriptFactory>& ScriptClasses()
+{
+    return Classes();
+}
+
+void RegisterScriptClass(int64_t id, TScriptFactory factory)
+{
+    Classes()[id] = factory;
 }

@@ -21,6 +21,21 @@ public:
     // A fresh choice manager for a new session.
     void CreateOptions();
 
+    // Opens the adventure of the program folder as a new game.
+    void StartNewGame();
+    // Frees every session object; the window shows no book afterwards.
+    void CloseBook();
+    // Asks whether to save an open book first; false when the whole operation
+    // (starting, loading, quitting, exiting) is abandoned.
+    bool QuerySaveBeforeClosing(const std::string& question);
+    void EnterLocation(int64_t locationId);
+    // The three ways of moving: a compass button's destination, the All Exits
+    // list, and a direction key (orientation 1..12).
+    void MoveThroughExit(int64_t destination);
+    void ChooseExit();
+    void MoveInDirection(int orientation);
+    void LevelUpMember(int slot);
+
     // Shows or hides the play controls; the choice box takes their place while off.
     void SetPlayControlsEnabled(bool on);
     // "Cancel" and the entries as a plain choice list; the 0-based entry picked, or -1.

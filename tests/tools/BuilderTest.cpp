@@ -109,13 +109,15 @@ TEST_F(BuilderTest, CheckNamesTheFileAndRowOfABrokenReference)
           "insert into item_templates (id, name) values (1, 'Rope');\n"
           "insert into weapon_templates (id, name, type_id) values (1, 'Club', 3);\n"
           "insert into weapon_types (id) values (3);\n"
-          "insert into weapons (id, template_id) values (21001, 1);\n");
+          "insert into weapons (id, template_id) values (21001, 1);\n"
+          "insert into npc_templates (id, name, script_id) values (1, 'Mayor', 500128), (2, 'Stranger', 424242);\n");
     TAdventureBuilder builder(Source.Path, Output.Path);
     ASSERT_TRUE(builder.Build());
     const auto problems = builder.Check();
-    ASSERT_EQ(problems.size(), 2u);
+    ASSERT_EQ(problems.size(), 3u);
     EXPECT_EQ(problems[0], "sql/30_broken.sql: exits row 2 (exit_id = 1999) leads to a missing location");
     EXPECT_EQ(problems[1], "sql/30_broken.sql: items row 21001 (id = 21001) shares its id with a row of weapons");
+    EXPECT_EQ(problems[2], "sql/30_broken.sql: npc_templates row 2 (script_id = 424242) names a script class the engine lacks");
 }
 
 TEST_F(BuilderTest, ABadStatementNamesItsFileAndLine)

@@ -2,6 +2,7 @@
 
 #include "data/Convert.h"
 #include "data/SQLite.h"
+#include "script/ScriptRegistry.h"
 
 namespace {
 
@@ -75,6 +76,12 @@ const char* const SharedIdPairs[][2] = {
     {"weapons", "container_templates"},
 };
 
+// Every table whose rows carry the id of a script class.
+const char* const ScriptTables[] = {
+    "locations", "item_templates", "weapon_templates", "container_templates", "creature_templates",
+    "npc_templates", "special_uses", "spells", "messages",
+};
+
 std::string OriginOf(const TOrigins& origins, const std::string& table, int64_t rowId)
 {
     const auto found = origins.find(table);
@@ -113,6 +120,19 @@ std::vector<std::string> CheckAdventure(TSQLite3& db, const TOrigins& origins)
             const int64_t rowId = StrToInt64Def(row->GetItem("row_id"), 0);
             problems.push_back(OriginOf(origins, first, rowId) + ": " + first + " row " + std::to_string(rowId) +
                                " (id = " + row->GetItem("value") + ") shares its id with a row of " + second);
+        }
+    }
+    for (const char* table : ScriptTables) {
+        db.Execute(std::string("select rowid as row_id, script_id as value from ") + table +
+                       " where script_id > 0 order by rowid",
+                   true);
+        for (const auto& row : db.Rows) {
+            const int64_t scriptId = StrToInt64Def(row->GetItem("value"), 0);
+            if (ScriptClassExists(scriptId))
+                continue;
+            const int64_t rowId = StrToInt64Def(row->GetItem("row_id"), 0);
+            problems.push_back(OriginOf(origins, table, rowId) + ": " + table + " row " + std::to_string(rowId) +
+                               " (script_id = " + std::to_string(scriptId) + ") names a script class the engine lacks");
         }
     }
     return problems;

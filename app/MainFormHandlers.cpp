@@ -1,0 +1,210 @@
+// What the main window does with the player's clicks, keys and menus, and its
+// start-up and options.
+#include <filesystem>
+
+#include "app/AboutForm.h"
+#include "app/MainForm.h"
+#include "data/DataManager.h"
+#include "data/Picture.h"
+#include "platform/Host.h"
+#include "platform/Keys.h"
+#include "platform/Settings.h"
+#include "rules/Creature.h"
+#include "script/ScriptCommands.h"
+#include "script/ScriptRegistry.h"
+#include "session/Choices.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
+#include "session/StyledText.h"
+#include "session/Tips.h"
+#include "world/Location.h"
+
+namespace {
+
+const char* const MainKey = "\\Software\\Vellumora";
+const char* const OptionsKey = "\\Software\\Vellumora\\CindervaleOptions";
+
+
+// Keys and the exit orientation they take.
+struct TKeyDirection {
+    int Key;
+    int Orientation;
+};
+const TKeyDirection KeyDirections[] = {
+    {VK_UP, 1},       {VK_NUMPAD8, 1}, {VK_RIGHT, 2},    {VK_NUMPAD6, 2},      {VK_DOWN, 3},    {VK_NUMPAD2, 3},
+    {VK_LEFT, 4},     {VK_NUMPAD4, 4}, {VK_NUMPAD9, 5},  {VK_NUMPAD7, 6},      {VK_NUMPAD3, 7}, {VK_NUMPAD1, 8},
+    {VK_ADD, 9},      {VK_SUBTRACT, 10}, {VK_NUMPAD5, 11}, {VK_NUMPAD0, 12},
+};
+
+} // namespace
+
+void TForm1::WireHandlers()
+{
+    for (const TActionButton& button : CompassButtons)
+        Control(button.Name).OnClick = [this](const std::string& sender) {
+            GameClient().MoveThroughExit(Control(sender).Tag);
+        };
+    Control("MainGoBtn").OnClick = [](const std::string&) { GameClient().ChooseExit(); };
+    for (int slot = 1; slot <= MaxPartySize; ++slot) {
+        Control("RadioButton" + std::to_string(slot)).OnClick = [this](const std::string& sender) {
+            Process().SelectedMember = static_cast<int>(Control(sender).Tag);
+            if (const TPlayer* member = Member(Process().SelectedMember))
+                for (int quick = 1; quick <= QuickSlotCount; ++quick)
+                    Control("BtnQuick" + std::to_string(quick)).Caption =
+                        ItemDisplayName(member->QuickSlots[quick - 1].get());
+        };
+        Control("BtnLevelUp" + std::to_string(slot)).OnClick = [this](const std::string& sender) {
+            Control(sender).Enabled = false;
+            GameClient().LevelUpMember(static_cast<int>(Control(sender).Tag));
+        };
+    }
+    for (const char* item : {"StartGame", "CloseBook", "SaveGame", "LoadGame", "Exit", "AdventureDetails",
+                             "TurnBasedCombat", "Smaller", "Larger", "Help", "WebSite", "About"})
+        Control(item).OnClick = [this](const std::string& sender) { Menu(sender); };
+}
+
+void TForm1::Menu(const std::string& name)
+{
+    TGameClient& client = GameClient();
+    if (name == "StartGame") {
+        client.StartNewGame();
+    } else if (name == "CloseBook") {
+        if (client.QuerySaveBeforeClosing("Save before closing?"))
+            client.CloseBook();
+    } else if (name == "SaveGame" || name == "LoadGame") {
+        Host().MessageDlg("Saving and loading games are not available in this version.", TMsgDlgType::Information,
+                          mbOK);
+    } else if (name == "Exit") {
+        if (client.QuerySaveBeforeClosing("Save before closing?")) {
+            client.CloseBook();
+            ExitRequested = true;
+        }
+    } else if (name == "AdventureDetails") {
+        if (BookOpen() && DataManager)
+            DataManager->ShowAdventureDetails();
+        else
+            Host().MessageDlg("No adventure is open.", TMsgDlgType::Information, mbOK);
+    } else if (name == "TurnBasedCombat") {
+        if (!InCombat) {
+            TurnBasedCombat = !TurnBasedCombat;
+            Control("TurnBasedCombat").Checked = TurnBasedCombat;
+        }
+    } else if (name == "Smaller" || name == "Larger") {
+        RichEdit1.DefaultFont.Size += name == "Larger" ? 1 : -1;
+    } else if (name == "Help") {
+        Host().ShellOpen((std::filesystem::path(Process().AppDir) / "help.chm").string(), Process().AppDir);
+    } else if (name == "WebSite") {
+        Host().ShellOpen(ProductWebSite, Process().AppDir);
+    } else if (name == "About") {
+        TFrmAbout about;
+        Host().ShowModal(about);
+    }
+}
+
+void TForm1::CommandLine()
+{
+    std::string text;
+    if (!Host().InputQuery("Command Line", "Command:", text))
+        return;
+    TGameClient& client = GameClient();
+    if (!text.empty() && client.CurrentLocation) {
+        TScriptParam param;
+        param.Text = text;
+        if (RunScriptOnce(seOnCommandLine, Member(Process().SelectedMember), param, nullptr, nullptr,
+                          client.CurrentLocation->ScriptId) == -1)
+            AppendText("Nothing happened");
+    }
+    if (text == "lanternfog")
+        Cmd().GiveItem(27000217);
+    else if (text == "bramby")
+        Cmd().GiveItem(27000218);
+}
+
+void TForm1::KeyUp(int key)
+{
+    if (!BookOpen())
+        return;
+    TGameClient& client = GameClient();
+    if (key == VK_RETURN) {
+        if (client.Options && client.Options->ShownCount() == 1)
+            Click("LblChoice1");
+        return;
+    }
+    if (key == VK_SPACE) {
+        CommandLine();
+        return;
+    }
+    for (const TKeyDirection& direction : KeyDirections)
+        if (direction.Key == key) {
+            client.MoveInDirection(direction.Orientation);
+            return;
+        }
+}
+
+bool TForm1::CloseQuery()
+{
+    TGameClient& client = GameClient();
+    if (client.Trading) {
+        Host().MessageDlg("You must finish trading first", TMsgDlgType::Information, mbOK);
+        return false;
+    }
+    if (client.Options && client.Options->ShownCount() > 0) {
+        Host().MessageDlg("You cannot exit while there are options", TMsgDlgType::Information, mbOK);
+        return false;
+    }
+    if (!client.QuerySaveBeforeClosing("Save before closing?"))
+        return false;
+    client.CloseBook();
+    return true;
+}
+
+void TForm1::ShowProgramLogo()
+{
+    Control("Image").Picture = LoadPictureFile((std::filesystem::path(Process().AppDir) / "logo.jpg").string());
+}
+
+void TForm1::FormCreate()
+{
+    TProcess& process = Process();
+    TGameClient& client = GameClient();
+    process.SelectedMember = 1;
+    for (int slot = 1; slot <= MaxPartySize; ++slot) {
+        Party[slot - 1].reset();
+        client.ClearMemberPanel(slot);
+        client.EnableMemberPanel(slot, false);
+    }
+    InCombat = false;
+    process.GameDir.clear();
+    Caption = "Vellumora Engine 1.6";
+
+    TSettings& settings = Host().Settings();
+    settings.CreateKey(MainKey);
+    settings.CreateKey(OptionsKey);
+    process.AppDir = settings.ReadString(MainKey, "CindervaleDir");
+    if (process.AppDir.empty()) {
+        std::error_code error;
+        process.AppDir = std::filesystem::current_path(error).string();
+        settings.WriteString(MainKey, "CindervaleDir", process.AppDir);
+        settings.WriteString(MainKey, "CindervaleVersion", "1.0");
+    }
+    TurnBasedCombat = settings.ReadBool(OptionsKey, "TurnBasedCombat", false);
+    Control("TurnBasedCombat").Checked = TurnBasedCombat;
+    RichEdit1.DefaultFont.Size = settings.ReadInteger(OptionsKey, "FontSize", RichEdit1.DefaultFont.Size);
+    ShowProgramLogo();
+    Control("ImgJournal").Picture =
+        LoadPictureFile((std::filesystem::path(process.AppDir) / "newjournal.bmp").string());
+}
+
+void TForm1::FormShow()
+{
+    AppendText("~<c:YELLOW;s:14>TIP~<>");
+    AppendText("");
+    AppendText(Tips[Process().Random.Random(static_cast<int>(Tips.size()))]);
+}
+
+void TForm1::FormDestroy()
+{
+    TSettings& settings = Host().Settings();
+    settings.WriteBool(OptionsKey, "TurnBasedCombat", TurnBasedCombat);
+    settings.WriteInteger(OptionsKey, "FontSize", RichEdit1.DefaultFont.Size);
+}

@@ -1,0 +1,19 @@
+#include "script/adventure/TownScripts.h"
+
+#include "script/ScriptCommands.h"
+#include "script/ScriptObject.h"
+
+bool FindTrap(const TScriptSender& searcher, const char* counter, const std::string& finding)
+{
+    TScriptCmd& cmd = Cmd();
+    if (cmd.GetCounter(counter) > 0 || searcher.SkillValue("SK_FIND_TRAPS") <= 1)
+        return false;
+    cmd.ChangeCounter(counter, true);
+    cmd.PrintParagraph(searcher.GetName() + " " + finding);
+    return true;
+}
+
+void TSpeaker::Say(const std::string& words) const
+{
+    Cmd().PrintParagraph(std::string("~<c:") + Colour + ">" + Name + ":~<> ~<i>\"" + words + "\"~<>");
+}

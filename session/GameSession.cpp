@@ -1,0 +1,343 @@
+// Opening and closing a book, entering locations and moving between them.
+#include <filesystem>
+
+#include "app/MainForm.h"
+#include "data/DataManager.h"
+#include "data/SQLite.h"
+#include "data/SessionSchema.h"
+#include "platform/Host.h"
+#include "rules/CharGen.h"
+#include "rules/Creature.h"
+#include "rules/Effects.h"
+#include "script/ScriptRegistry.h"
+#include "session/Choices.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
+#include "session/StyledText.h"
+#include "world/Location.h"
+#include "world/LocationManager.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const WindowCaption = "Vellumora Engine 1.6";
+
+// Experience needed to pass level n (1..18).
+const int32_t ExperienceTable[] = {1250,  2500,   5000,   8000,   16000,  26000,  40000,   60000,   100000,
+                                   170000, 250000, 350000, 650000, 1000000, 1400000, 1800000, 2400000, 5000000};
+
+bool AnyMemberUnableToAct(const TForm1& form)
+{
+    for (int slot = 1; slot <= MaxPartySize; ++slot)
+        if (const TPlayer* member = form.Member(slot); member && member->States.test(StateUnableToAct))
+            return true;
+    return false;
+}
+
+int32_t RunLocationScript(int event, const TScriptParam& param = {})
+{
+    TLocation* here = GameClient().CurrentLocation;
+    return here ? RunScriptOnce(event, nullptr, param, nullptr, nullptr, here->ScriptId) : -1;
+}
+
+} // namespace
+
+bool TGameClient::QuerySaveBeforeClosing(const std::string& question)
+{
+    if (!BookOpen())
+        return true;
+    const int answer = Host().MessageDlg(question, TMsgDlgType::Confirmation, mbYesNoCancel);
+    if (answer == mrCancel)
+        return false;
+    if (answer == mrYes) {
+        if (Options && Options->ShownCount() > 0) {
+            Host().MessageDlg("You cannot save while there are choices.", TMsgDlgType::Information, mbOK);
+            return false;
+        }
+        if (Form.InCombat) {
+            Host().MessageDlg("You cannot save while in combat.", TMsgDlgType::Information, mbOK);
+            return false;
+        }
+        // Without bookmarks a wish to save cannot be met: nothing is closed unsaved.
+        Host().MessageDlg("Saving games is not available in this version.", TMsgDlgType::Information, mbOK);
+        return false;
+    }
+    return true;
+}
+
+void TGameClient::CloseBook()
+{
+    TForm1& form = Form;
+    TProcess& process = Process();
+    form.EffectsManager.reset();
+    form.LocationManager.reset();
+    form.DataManager.reset();
+    process.Switches.Clear();
+    process.GameDir.clear();
+    form.RichEdit1.Clear();
+    ChoiceResult = -1;
+    Options.reset();
+    PartyGold = 0;
+    CurrentLocation = nullptr;
+    Trading = false;
+    JournalEntries.clear();
+    Quests.clear();
+    MapPictures.clear();
+    for (int slot = 1; slot <= MaxPartySize; ++slot) {
+        form.Party[slot - 1].reset();
+        ClearMemberPanel(slot);
+        EnableMemberPanel(slot, false);
+    }
+    for (int quick = 1; quick <= QuickSlotCount; ++quick)
+        form.Control("BtnQuick" + std::to_string(quick)).Caption.clear();
+    form.Control("ComboMapTitle").Items.clear();
+    SessionClosed = true;
+    process.GlobalVariables.clear();
+    for (int slot = 1; slot <= MaxPartySize; ++slot) {
+        form.Control("RadioButton" + std::to_string(slot)).Hint.clear();
+        form.Control("MainGraphHP" + std::to_string(slot)).Hint.clear();
+    }
+    form.ShowProgramLogo();
+    form.Caption = WindowCaption;
+    RefreshExitButtons();
+}
+
+void TGameClient::StartNewGame()
+{
+    if (!QuerySaveBeforeClosing("Save before closing?"))
+        return;
+    CloseBook();
+    TForm1& form = Form;
+    TProcess& process = Process();
+    process.GameDir = (fs::path(process.AppDir) / "Game").string();
+    form.DataManager = std::make_unique<TDataManager>(process.GameDir);
+    TDataManager& data = *form.DataManager;
+    if (!data.Opened()) {
+        Host().MessageDlg("The adventure in " + process.GameDir + " cannot be opened.", TMsgDlgType::Error, mbOK);
+        process.GameDir.clear();
+        form.DataManager.reset();
+        return;
+    }
+    const fs::path game(process.GameDir);
+    std::error_code error;
+    process.SessionDb.reset();
+    fs::copy_file(game / "data.db", game / "temp.db", fs::copy_options::overwrite_existing, error);
+    if (error) {
+        Host().MessageDlg("The game cannot be started: " + (game / "temp.db").string() + ": " + error.message(),
+                          TMsgDlgType::Error, mbOK);
+        process.GameDir.clear();
+        form.DataManager.reset();
+        return;
+    }
+    process.SessionDb = std::make_unique<TSQLite3>();
+    process.SessionDb->Open((game / "temp.db").string());
+    process.SessionDb->LogErrors = true;
+    ConvertToSessionDatabase(*process.SessionDb);
+    form.Caption = std::string(WindowCaption) + " - " + data.AdventureTitle;
+    for (const char* logo : {"logo.bmp", "logo.jpg", "logo.jpeg"})
+        if (data.LoadPicture(logo, form.Control("Image")))
+            break;
+    data.LoadLibraries();
+    data.LoadMessages();
+    PartyGold = 0;
+    SessionClosed = false;
+
+    const int maximum = data.ChStart;
+    int created = 0;
+    while (created < maximum) {
+        const std::string question = "Create a character? (" + std::to_string(maximum) + " max," +
+                                     std::to_string(created) + " created so far)";
+        if (Host().MessageDlg(question, TMsgDlgType::Confirmation, mbYesNo) != mrYes)
+            break;
+        auto player = std::make_unique<TPlayer>();
+        if (!CreateCharacter(*player))
+            continue;
+        PartyGold += player->Gold;
+        player->Gold = 0;
+        TBaseRecord& base = player->Base;
+        base.end_max = player->end_max;
+        base.mana_max = player->mana_max;
+        base.Abilities = player->Abilities;
+        base.Resistances = player->Resistances;
+        base.attack_roll = player->attack_roll;
+        base.delay = player->delay;
+        base.AttackMod = player->AttackMod;
+        base.DamageMod = player->DamageMod;
+        base.Armor = player->Armor;
+        ++created;
+        AddPartyMember(player, created);
+        RefreshGoldLabels();
+    }
+    if (created == maximum) {
+        Host().MessageDlg("Maximum allowed characters created. Starting game now.", TMsgDlgType::Information, mbOK);
+    } else if (created == 0 ||
+               Host().MessageDlg("Start game?", TMsgDlgType::Confirmation, mbYesNo) != mrYes) {
+        process.GameDir.clear();
+        form.DataManager.reset();
+        for (int slot = 1; slot <= MaxPartySize; ++slot) {
+            form.Party[slot - 1].reset();
+            ClearMemberPanel(slot);
+            EnableMemberPanel(slot, false);
+        }
+        return;
+    }
+
+    for (int slot = 1; slot <= MaxPartySize; ++slot) {
+        TPlayer* member = form.Member(slot);
+        if (!member)
+            continue;
+        member->Id = NewPlayerId(*process.SessionDb);
+        // Members start with the experience of the adventure's start level.
+        if (data.StartLvl > 1 && member->level < data.StartLvl) {
+            member->experience = ExperienceTable[std::min(data.StartLvl - 1, 18) - 1];
+            RefreshMemberPanel(slot);
+        }
+    }
+    CreateOptions();
+    form.EffectsManager = std::make_unique<TEffectsManager>();
+    form.LocationManager = std::make_unique<TLocationManager>();
+    EnterLocation(data.StartID);
+}
+
+void TGameClient::EnterLocation(int64_t locationId)
+{
+    TForm1& form = Form;
+    if (!form.LocationManager || SessionClosed)
+        return;
+    form.RichEdit1.Clear();
+    if (Options)
+        Options->ClearAll();
+    TLocation* location = form.LocationManager->GetLocation(locationId);
+    CurrentLocation = location;
+    if (!location) {
+        RefreshExitButtons();
+        return;
+    }
+    if (location->Visited) {
+        location->ShowArrivalText();
+        if (RunLocationScript(seOnEnter) != 0 && CurrentLocation == location) {
+            AppendText("");
+            location->ShowContents();
+        }
+    } else {
+        location->ShowArrivalText();
+        int32_t result = RunLocationScript(seOnFirstEnter);
+        if (result == -1)
+            result = RunLocationScript(seOnEnter);
+        if (result != 0 && CurrentLocation == location)
+            location->ShowContents();
+        if (Process().SessionDb)
+            Process().SessionDb->Execute("update locations set visited = 1 where id = " + std::to_string(location->Id));
+        location->Visited = true;
+    }
+    RefreshExitButtons();
+}
+
+void TGameClient::MoveThroughExit(int64_t destination)
+{
+    TForm1& form = Form;
+    if (!BookOpen() || !CurrentLocation)
+        return;
+    if (AnyMemberUnableToAct(form)) {
+        AppendText("One of your party members cannot move.");
+        return;
+    }
+    TScriptParam param;
+    param.Value = destination;
+    if (RunLocationScript(seOnExit, param) == 0)
+        return;
+    if (form.InCombat)
+        AppendText("You cannot leave while in combat.");
+    else
+        EnterLocation(destination);
+}
+
+void TGameClient::ChooseExit()
+{
+    TForm1& form = Form;
+    if (!BookOpen() || !CurrentLocation)
+        return;
+    if (AnyMemberUnableToAct(form)) {
+        AppendText("One of your party members cannot move.");
+        return;
+    }
+    if (Options && Options->ShownCount() > 0) {
+        AppendText("You cannot leave while there are choices.");
+        return;
+    }
+    std::vector<std::string> names;
+    std::vector<int64_t> destinations;
+    for (const TLocationExit& exit : CurrentLocation->Exits)
+        if (exit.ExitId >= 1) {
+            names.push_back(exit.Name);
+            destinations.push_back(exit.ExitId);
+        }
+    const int picked = ChooseFromPlainList(names);
+    if (picked < 0 || picked >= static_cast<int>(destinations.size()) || !CurrentLocation)
+        return;
+    TScriptParam param;
+    param.Value = destinations[picked];
+    if (RunLocationScript(seOnExit, param) == 0)
+        return;
+    if (form.InCombat)
+        AppendText("You cannot leave in the middle of combat.");
+    else
+        EnterLocation(destinations[picked]);
+}
+
+void TGameClient::MoveInDirection(int orientation)
+{
+    TForm1& form = Form;
+    if (!BookOpen())
+        return;
+    // Away from the main tab the refusals come as boxes, since the pane is hidden.
+    const bool onMainTab = form.Control("PageControl1").ItemIndex == 0;
+    auto refuse = [&](const std::string& text) {
+        if (onMainTab)
+            AppendText(text);
+        else
+            Host().MessageDlg(text, TMsgDlgType::Information, mbOK);
+    };
+    if (AnyMemberUnableToAct(form)) {
+        refuse("One of your party members cannot move.");
+        return;
+    }
+    if (Options && Options->ShownCount() > 0) {
+        refuse("You cannot leave while there are choices.");
+        return;
+    }
+    if (!CurrentLocation)
+        return;
+    const TLocationExit* chosen = nullptr;
+    for (const TLocationExit& exit : CurrentLocation->Exits)
+        if (exit.Orientation == orientation) {
+            chosen = &exit;
+            break;
+        }
+    if (!chosen || chosen->ExitId < 1)
+        return;
+    TScriptParam param;
+    param.Value = chosen->ExitId;
+    const int64_t destination = chosen->ExitId;
+    if (RunLocationScript(seOnExit, param) == 0)
+        return;
+    if (form.InCombat)
+        refuse("You cannot leave a location in the middle of battle.");
+    else
+        EnterLocation(destination);
+}
+
+void TGameClient::LevelUpMember(int slot)
+{
+    TPlayer* member = Form.Member(slot);
+    if (!member)
+        return;
+    if (Form.EffectsManager)
+        for (const auto& effect : Form.EffectsManager->Effects())
+            if (effect && effect->Target == member) {
+                Host().MessageDlg("Not while there are timed effects", TMsgDlgType::Information, mbOK);
+                return;
+            }
+    RefreshMemberPanel(slot);
+}

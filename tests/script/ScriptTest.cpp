@@ -1,0 +1,297 @@
+#include <gtest/gtest.h>
+
+#include "rules/Creature.h"
+#include "script/ScriptClasses.h"
+#include "script/ScriptCommands.h"
+#include "script/ScriptRegistry.h"
+#include "support/SessionFixture.h"
+#include "world/Location.h"
+#include "world/LocationManager.h"
+
+namespace {
+
+const char* const Content = R"SQL(
+insert into general (name, value) values ('EncText', '0');
+insert into locations (id, name) values (1001, 'The Ember Gate'), (1004, 'The Toll Bridge'), (1005, 'The Wall Walk');
+insert into item_templates (id, name, equipped_on) values (21001, 'Lantern', 100), (21002, 'Torch', 100);
+insert into items (id, template_id) values (21001, 21001), (21002, 21002), (21104, 21002);
+)SQL";
+
+// Counts its runs and frees, and raises on Examine.
+int Runs = 0;
+int Freed = 0;
+class TProbeScript : public TScriptObject {
+public:
+    ~TProbeScript() override { ++Freed; }
+    int32_t OnEnter() override { return ++Runs; }
+    int32_t OnExamine() override { throw std::runtime_error("broken script"); }
+    int32_t OnExit(int64_t destination) override { return static_cast<int32_t>(destination); }
+    int32_t OnCommandLine(const std::string& command) override { return command == "lanternfog" ? 7 : -1; }
+};
+
+constexpr int64_t ProbeId = 999001;
+
+class ScriptTest : public SessionFixture {
+protected:
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        OpenAdventure(Content);
+        Form().LocationManager = std::make_unique<TLocationManager>();
+        GameClient().CurrentLocation = Form().LocationManager->GetLocation(1001);
+        Process().SelectedMember = 1;
+        Form().Party[0] = std::make_unique<TPlayer>();
+        Member = Form().Party[0].get();
+        Member->Name = "Aldric";
+        Member->Id = 50001;
+        RegisterScriptClass(ProbeId, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TProbeScript>()); });
+        Runs = Freed = 0;
+    }
+
+    std::unique_ptr<TItem> Stone(int64_t id)
+    {
+        auto item = std::make_unique<TItem>();
+        item->Id = id;
+        item->Name = item->RealName = "Stone";
+        return item;
+    }
+
+    TPlayer* Member = nullptr;
+};
+
+} // namespace
+
+TEST_F(ScriptTest, RunningOnceAndLoaded)
+{
+    const TScriptParam none;
+    EXPECT_EQ(RunScriptOnce(seOnEnter, nullptr, none, nullptr, nullptr, 123456), -1);
+    EXPECT_EQ(RunScriptOnce(seOnEnter, nullptr, none, nullptr, nullptr, 0), -1);
+    EXPECT_EQ(RunScriptOnce(seOnEnter, nullptr, none, nullptr, nullptr, ProbeId), 1);
+    EXPECT_EQ(Freed, 1);
+    TScriptParam exit;
+    exit.Value = 1004;
+    EXPECT_EQ(RunScriptOnce(seOnExit, nullptr, exit, nullptr, nullptr, ProbeId), 1004);
+    TScriptParam command;
+    command.Text = "lanternfog";
+    EXPECT_EQ(RunScriptOnce(seOnCommandLine, nullptr, command, nullptr, nullptr, ProbeId), 7);
+    EXPECT_EQ(RunScriptOnce(seOnCommand, nullptr, none, nullptr, nullptr, ProbeId), -1);
+    // A one-shot script that raises passes it on, and is freed all the same.
+    Freed = 0;
+    EXPECT_THROW(RunScriptOnce(seOnExamine, nullptr, none, nullptr, nullptr, ProbeId), std::runtime_error);
+    EXPECT_EQ(Freed, 1);
+
+    const int first = LoadScript(ProbeId);
+    const int second = LoadScript(ProbeId);
+    EXPECT_EQ(second, first + 1);
+    EXPECT_EQ(RunScript(first, 0, nullptr, none, nullptr, nullptr), -1);
+    EXPECT_EQ(RunScript(first, 32, nullptr, none, nullptr, nullptr), -1);
+    Runs = 0;
+    EXPECT_EQ(RunScript(first, seOnEnter, nullptr, none, nullptr, nullptr), 1);
+    EXPECT_EQ(RunScript(first, seOnEnter, nullptr, none, nullptr, nullptr), 2);
+    FreeScript(first);
+    EXPECT_EQ(LoadedScript(first), nullptr);
+    EXPECT_EQ(LoadScript(ProbeId), first);
+    FreeScript(-1);
+
+    Queue("expect-box Script Exception Raised : MsgID = 3\nanswer ok\n"
+          "expect-box Script ID : 123456 could not be loaded\nanswer ok");
+    EXPECT_EQ(RunScript(second, seOnExamine, nullptr, none, nullptr, nullptr), -1);
+    EXPECT_EQ(LoadScript(123456), -1);
+    EXPECT_EQ(LoadScript(0), -1);
+}
+
+TEST_F(ScriptTest, CombatTurnsGoToTheHandler)
+{
+    const int handle = LoadScript(ProbeId);
+    const TScriptParam none;
+    EXPECT_EQ(RunScript(handle, seOnCombatMove, nullptr, none, nullptr, nullptr), -1);
+    TEntity enemy;
+    enemy.Name = "Troll";
+    LoadedScript(handle)->CombatTurnHandler = [](TEntity* self, TEntity*) { return self && self->Name == "Troll" ? 1 : 0; };
+    EXPECT_EQ(RunScript(handle, seOnCombatMove, Member, none, &enemy, nullptr), 1);
+}
+
+TEST_F(ScriptTest, ProxiesReachTheObjects)
+{
+    auto ring = std::make_unique<TItem>();
+    ring->Id = ring->TemplateId = 21001;
+    ring->Identified = false;
+    ring->EquipSlots = EquipSlotsFromCode(10);
+    ring->UsableBy.set();
+    TScriptObject script;
+    script.SelfProxy.Object = ring.get();
+    script.SelfProxy.Identify();
+    EXPECT_TRUE(ring->Identified);
+    EXPECT_EQ(Value("select cidentified from items where id = 21001"), "1");
+    ASSERT_TRUE(Member->Equip(ring, bsLRing));
+    script.SenderProxy.Object = Member;
+    EXPECT_EQ(script.SenderProxy.FindItemSlot(21001), bsLRing + 1);
+    EXPECT_EQ(script.SenderProxy.SkillValue("SK_PICK_LOCK"), -1);
+    script.SenderProxy.TakeItem(21001);
+    EXPECT_EQ(Member->BodyItem(bsLRing), &EmptyItem());
+    EXPECT_EQ(script.SelfProxy.GetAttribute(30), -10000);
+    script.TargetProxy.Object = nullptr;
+    EXPECT_EQ(script.TargetProxy.GetName(), "");
+    // The base rest writes its refusal.
+    EXPECT_EQ(script.OnRest(), -1);
+    EXPECT_NE(Screen().find("You may not rest here\n\n"), std::string::npos);
+}
+
+TEST_F(ScriptTest, CountersGlobalsGoldAndChance)
+{
+    TScriptCmd& cmd = Cmd();
+    cmd.ChangeCounter("X", true);
+    cmd.ChangeCounter("X", true);
+    EXPECT_EQ(cmd.GetCounter("X"), 2);
+    cmd.ChangeCounter("X", false);
+    EXPECT_EQ(cmd.GetCounter("X"), 0);
+    cmd.ChangeCounter("", true);
+    EXPECT_EQ(cmd.GetCounter(""), 0);
+
+    cmd.SetGlobal("answer", int64_t{42});
+    cmd.SetGlobal("name", std::string("Holt"));
+    cmd.SetGlobal("answer", true);
+    EXPECT_EQ(cmd.GetGlobal("answer"), TVariant(true));
+    cmd.DeleteGlobal("answer");
+    EXPECT_EQ(Process().GlobalVariables.size(), 1u);
+    EXPECT_EQ(cmd.GetGlobal("answer"), TVariant(std::string()));
+
+    cmd.SetGold(-50);
+    EXPECT_EQ(cmd.GetGold(), 0);
+    cmd.SetGold(75);
+    EXPECT_EQ(Form().Control("Gold1").Caption, "75");
+
+    EXPECT_EQ(cmd.RandomRange(3, 3), 3);
+    EXPECT_EQ(cmd.RandomRange(5, 2), 0);
+    for (int roll = 0; roll < 300; ++roll) {
+        const int value = cmd.RandomRange(1, 6);
+        ASSERT_GE(value, 1);
+        ASSERT_LE(value, 6);
+    }
+    EXPECT_EQ(std::get<std::string>(cmd.GetVariable("ENGINE_VERSION")), "1.6");
+    EXPECT_EQ(std::get<std::string>(cmd.GetVariable("engine_version")), "undefined");
+    EXPECT_EQ(std::get<int64_t>(cmd.GetVariable("LOC_ID")), 1001);
+    EXPECT_EQ(std::get<std::string>(cmd.GetVariable("FRMT_LOC_NAME")), "~<c:#6AD6F4;b;>");
+
+    // A closed session: the game is out of reach, chance and gold are not.
+    GameClient().SessionClosed = true;
+    cmd.ChangeCounter("Y", true);
+    cmd.SetGold(10);
+    cmd.Print("nothing");
+    EXPECT_EQ(Process().Switches.Exists("Y"), false);
+    EXPECT_EQ(cmd.GetGold(), 75);
+    EXPECT_EQ(cmd.RandomRange(4, 4), 4);
+    EXPECT_EQ(Screen().find("nothing"), std::string::npos);
+}
+
+TEST_F(ScriptTest, GiveItem)
+{
+    Cmd().GiveItem(21002);
+    EXPECT_EQ(Member->BackpackItem(1)->Name, "Torch");
+    EXPECT_TRUE(PartyHasItem(21002));
+    EXPECT_EQ(FindBackpackItem(21002, Member), 1);
+
+    for (int slot = 2; slot <= BackpackSlotCount; ++slot) {
+        auto stone = Stone(900 + slot);
+        Member->PutInBackpack(stone, slot);
+    }
+    Cmd().GiveItem(21001);
+    EXPECT_NE(Screen().find("Backpack is full. Item dropped"), std::string::npos);
+    TLocation& gate = *GameClient().CurrentLocation;
+    gate.ShowContents();
+    EXPECT_NE(Screen().find("Misc: Lantern"), std::string::npos);
+
+    Queue("expect-box Container not found.\nanswer ok");
+    Cmd().GiveItem(777);
+    EXPECT_NE(gate.Items[1], nullptr);
+}
+
+TEST_F(ScriptTest, RaisingTheDead)
+{
+    struct Case {
+        int endMax;
+        int percent;
+        int endurance;
+    };
+    for (const Case& c : {Case{15, 10, 2}, Case{12, 10, 1}, Case{20, 150, 1}, Case{20, 50, 10}}) {
+        for (int slot = 2; slot <= MaxPartySize; ++slot)
+            Form().Party[slot - 1].reset();
+        auto fallen = std::make_unique<TPlayer>();
+        fallen->Id = 50002;
+        fallen->Name = "Brenna";
+        fallen->end_max = c.endMax;
+        fallen->States.set(StateDead);
+        Data().SavePlayer(fallen.get(), 0);
+        auto body = std::unique_ptr<TCreature>(std::move(fallen));
+        body->PlacementId = Form().LocationManager->InsertRow(1001, ctDeadPlayer, true, 50002);
+        GameClient().CurrentLocation->AddCorpse(std::move(body));
+        Queue("select ListBox1 Brenna\nclick Button1");
+        Cmd().RaiseDeadMember(c.percent);
+        ASSERT_NE(Form().Member(2), nullptr) << c.endMax;
+        EXPECT_EQ(Form().Member(2)->end, c.endurance) << c.endMax << " at " << c.percent;
+        EXPECT_FALSE(Form().Member(2)->IsDead());
+        EXPECT_EQ(Value("select count(*) from loc_cont where cont_id = 50002"), "0");
+    }
+}
+
+TEST_F(ScriptTest, TheMayorHiresThePartyAndTheGateOpens)
+{
+    TEntity mayor;
+    mayor.Name = "Mayor Harrowgate";
+    const TScriptParam none;
+    Queue("expect-control LblChoice1 caption 1. What happened in the mines?\n"
+          "choose 2\n"
+          "expect Fifty crowns\n"
+          "expect-control LblChoice1 caption 1. Make it a hundred now.\n"
+          "choose 1\n"
+          "expect Seventy\n"
+          "expect-control LblChoice2 caption 2. We need to think about it.\n"
+          "choose 1");
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &mayor, nullptr, 500128), 1);
+    EXPECT_EQ(Cmd().GetCounter("mayor_hired"), 1);
+    EXPECT_EQ(Cmd().GetGold(), 70);
+    EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_hired=j_hired.txt"});
+    EXPECT_EQ(GameClient().Quests, std::vector<std::string>{"j_mines=j_mines.txt"});
+    EXPECT_NE(Screen().find("Your journal has been updated."), std::string::npos);
+    EXPECT_EQ(std::get<std::string>(Cmd().GetGlobal("mayor_answer")), "hired");
+
+    TScriptParam toBridge;
+    toBridge.Value = 1004;
+    EXPECT_EQ(RunScriptOnce(seOnExit, nullptr, toBridge, nullptr, nullptr, 500104), -1);
+}
+
+TEST_F(ScriptTest, TheGateRefusesBeforeTheHiringAndTheStairWithoutLight)
+{
+    TScriptParam toBridge;
+    toBridge.Value = 1004;
+    EXPECT_EQ(RunScriptOnce(seOnExit, nullptr, toBridge, nullptr, nullptr, 500104), 0);
+    EXPECT_NE(Screen().find("Sergeant Holt steps in front of the wicket."), std::string::npos);
+    TScriptParam toWall;
+    toWall.Value = 1005;
+    EXPECT_EQ(RunScriptOnce(seOnExit, nullptr, toWall, nullptr, nullptr, 500104), 0);
+    EXPECT_NE(Screen().find("You need some kind of light source."), std::string::npos);
+    Cmd().GiveItem(21104);
+    EXPECT_EQ(RunScriptOnce(seOnExit, nullptr, toWall, nullptr, nullptr, 500104), -1);
+}
+
+TEST_F(ScriptTest, AWaitingMemberAsksToBeTakenBack)
+{
+    Db().Execute("insert into creatures (id, template_id) values (50003, -1)");
+    auto waiting = std::make_unique<TPlayer>();
+    waiting->Id = 50003;
+    waiting->Name = "Corwin";
+    Data().SavePlayer(waiting.get(), 0);
+    auto figure = std::make_unique<TEntity>();
+    Data().LoadPlayerAsNpc(50003, figure.get());
+    figure->PlacementId = Form().LocationManager->InsertRow(1001, ctWaitingMember, true, 50003);
+    TEntity* standing = figure.get();
+    GameClient().CurrentLocation->AddNpc(std::move(figure));
+    Queue("expect Corwin: Yes? What is it?\n"
+          "expect-control LblChoice1 caption 1. Step in Corwin. I have need of you.\n"
+          "choose 1");
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, TScriptParam{}, standing, nullptr, WaitingMemberScriptId), 1);
+    ASSERT_NE(Form().Member(2), nullptr);
+    EXPECT_EQ(Form().Member(2)->Name, "Corwin");
+    EXPECT_EQ(GameClient().CurrentLocation->Npcs[0], nullptr);
+    EXPECT_EQ(Value("select count(*) from loc_cont where cont_id = 50003"), "0");
+}
