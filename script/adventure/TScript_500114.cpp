@@ -15,8 +15,8 @@ public:
             Cmd().PrintParagraph("As you walk up the nave the ember-flame on the altar sinks to a blue bead and crouches "
                                  "in its copper bowl until you have passed. It does that for nothing else you carry.");
         else
-            Cmd().PrintParagraph("The ember-flame burns on in its copper bowl, small and steady. The warmth of it "
-                                 "reaches all the way to the door.");
+            Cmd().PrintParagraph("The old miner on the front bench has not moved. Somewhere behind the altar a "
+                                 "sister is singing under her breath, the same four lines over and over.");
         return -1;
     }
 };

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/Settings.h"
+#include "rules/Creature.h"
+#include "script/ScriptClasses.h"
+#include "script/ScriptObject.h"
+#include "support/AdventureFolder.h"
+#include "support/EngineFixture.h"
+#include "platform/Keys.h"
+#include "world/Location.h"
+
+namespace {
+
+const char* const Adventure = R"SQL(
+insert into general (name, value) values ('MinLvl', '1'), ('MaxLvl', '18'), ('MaxParty', '6'), ('EncText', '0'),
+  ('EncImg', '0'), ('ChStart', '0'), ('StartID', '1001'), ('AdvTitle', 'Test of Embers');
+insert into texts (id, file, text) values (1, 'gate_intro.txt', 'You arrive at the gate.'), (2, 'gate.txt', 'The gate.');
+insert into locations (id, name, intro_id, desc_id, brief, script_id) values
+  (1001, 'The Gate', 1, 2, 'A tall gate.', 990001), (1002, 'The Square', 0, 0, 'An empty square.', 990002),
+  (1003, 'The Cellar', 0, 0, 'A damp cellar.', 0), (1004, 'The Crack', 0, 0, 'A narrow crack.', 0);
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values
+  (1002, 1001, 'the square', 1, 1), (1003, 1001, 'the cellar door', 11, 1), (1004, 1001, 'a crack in the wall', 13, 1),
+  (1001, 1002, 'the gate', 3, 1), (1001, 1003, 'up the steps', 12, 1);
+)SQL";
+
+// The gate: its first visit falls back to OnEnter; the square refuses to be left.
+class TGateScript : public TScriptObject {
+public:
+    int32_t OnFirstEnter() override { return -1; }
+    int32_t OnEnter() override
+    {
+        ++Enters;
+        return 1;
+    }
+    static inline int Enters = 0;
+};
+
+class TSquareScript : public TScriptObject {
+public:
+    int32_t OnFirstEnter() override { return 0; }
+    int32_t OnExit(int64_t) override { return 0; }
+};
+
+class GameSessionTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        EngineFixture::SetUp();
+        RegisterScriptClass(990001, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TGateScript>()); });
+        RegisterScriptClass(990002, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TSquareScript>()); });
+        TGateScript::Enters = 0;
+        Form().FormCreate();
+        Process().AppDir = Folder.Temp.Path;
+    }
+
+    void StartGame()
+    {
+        Queue("expect-box Maximum allowed characters created. Starting game now.\nanswer ok");
+        GameClient().StartNewGame();
+        ASSERT_NE(GameClient().CurrentLocation, nullptr);
+    }
+
+    TPlayer& AddMember(int slot)
+    {
+        auto player = std::make_unique<TPlayer>();
+        player->Name = "Member " + std::to_string(slot);
+        player->end_max = player->end = 50;
+        GameClient().AddPartyMember(player, slot);
+        return *Form().Member(slot);
+    }
+
+    TAdventureFolder Folder{Adventure};
+};
+
+} // namespace
+
+TEST_F(GameSessionTest, AFirstStartWritesTheProgramFolderAndUsesTheDefaults)
+{
+    TSettings& settings = TestHost.Settings();
+    EXPECT_EQ(settings.ReadString("\\Software\\Vellumora", "CindervaleDir"), std::filesystem::current_path().string());
+    EXPECT_EQ(settings.ReadString("\\Software\\Vellumora", "CindervaleVersion"), "1.0");
+    EXPECT_FALSE(Form().TurnBasedCombat);
+    EXPECT_EQ(Form().RichEdit1.DefaultFont.Size, 9);
+    Form().FormShow();
+    EXPECT_EQ(Screen().rfind("TIP\n\n", 0), 0u);
+    Form().Click("Larger");
+    Form().FormDestroy();
+    EXPECT_EQ(settings.ReadString("\\Software\\Vellumora\\CindervaleOptions", "TurnBasedCombat"), "0");
+    EXPECT_EQ(settings.ReadString("\\Software\\Vellumora\\CindervaleOptions", "FontSize"), "10");
+    EXPECT_EQ(Form().Caption, "Vellumora Engine 1.6");
+}
+
+TEST_F(GameSessionTest, ANewGameWithoutCharactersStartsAtTheStartLocation)
+{
+    StartGame();
+    EXPECT_EQ(Form().Caption, "Vellumora Engine 1.6 - Test of Embers");
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1001);
+    // A first visit with an intro: no heading; OnFirstEnter's -1 fell back to OnEnter.
+    EXPECT_EQ(Screen(), "You arrive at the gate.\nExits: the square, the cellar door, a crack in the wall\n");
+    EXPECT_EQ(TGateScript::Enters, 1);
+    EXPECT_TRUE(std::filesystem::exists(Folder.Game() + "/temp.db"));
+
+    // Orientation 13 lights no button; All Exits offers it.
+    EXPECT_TRUE(Form().Control("BtnN").Enabled);
+    EXPECT_TRUE(Form().Control("BtnIN").Enabled);
+    EXPECT_FALSE(Form().Control("BtnS").Enabled);
+    Queue("expect-control LblChoice4 caption 4. a crack in the wall\nchoose 4");
+    Form().Click("MainGoBtn");
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1004);
+
+    // Back at the gate: the heading and the brief.
+    GameClient().EnterLocation(1001);
+    EXPECT_EQ(Form().RichEdit1.WrittenText(Form().RichEdit1.WrittenCount() - 4),
+              "The Gate\nA tall gate.\n\nExits: the square, the cellar door, a crack in the wall\n");
+
+    // Keypad 5 takes the way in.
+    Form().KeyUp(VK_NUMPAD5);
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1003);
+    Form().KeyUp(VK_NUMPAD0);
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1001);
+}
+
+TEST_F(GameSessionTest, AnExitScriptAnsweringNoKeepsTheParty)
+{
+    StartGame();
+    Form().Click("BtnN");
+    ASSERT_EQ(GameClient().CurrentLocation->Id, 1002);
+    // OnFirstEnter 0: no contents summary.
+    EXPECT_EQ(Screen().find("Exits: the gate"), std::string::npos);
+    const size_t before = Form().RichEdit1.WrittenCount();
+    Form().Click("BtnS");
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1002);
+    EXPECT_EQ(Form().RichEdit1.WrittenCount(), before);
+}
+
+TEST_F(GameSessionTest, AMemberUnableToActBlocksEveryWayOfMoving)
+{
+    StartGame();
+    AddMember(1).States.set(StateUnableToAct);
+    Form().Click("BtnN");
+    Form().Click("MainGoBtn");
+    Form().KeyUp(VK_UP);
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1001);
+    const std::string output = Screen();
+    size_t count = 0;
+    for (size_t at = output.find("One of your party members cannot move."); at != std::string::npos;
+         at = output.find("One of your party members cannot move.", at + 1))
+        ++count;
+    EXPECT_EQ(count, 3u);
+}
+
+TEST_F(GameSessionTest, SavingWithPendingChoicesAbandonsTheWholeOperation)
+{
+    StartGame();
+    GameClient().Options->ShowChoice("A pending question");
+    Queue("expect-box Save before closing?\nanswer yes\nexpect-box You cannot save while there are choices.\nanswer ok");
+    Form().Click("StartGame");
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1001);
+    EXPECT_FALSE(Process().GameDir.empty());
+    // Closing the window is refused outright while choices are pending.
+    Queue("expect-box You cannot exit while there are options\nanswer ok");
+    EXPECT_FALSE(Form().CloseQuery());
+    // No closes the book without saving.
+    GameClient().Options->ClearLabels();
+    Queue("answer no");
+    Form().Click("CloseBook");
+    EXPECT_TRUE(Process().GameDir.empty());
+    EXPECT_TRUE(GameClient().SessionClosed);
+    EXPECT_EQ(Form().Caption, "Vellumora Engine 1.6");
+}
+
+TEST_F(GameSessionTest, GaugeColours)
+{
+    StartGame();
+    TPlayer& member = AddMember(1);
+    struct Case {
+        int end;
+        TColor color;
+    };
+    for (const Case& c : {Case{10, clRed}, Case{11, 0xFFFF00u}, Case{30, 0xFFFF00u}, Case{31, 0x00FF00u}}) {
+        member.end = c.end;
+        GameClient().RefreshMemberGauges(1);
+        EXPECT_EQ(Form().Control("MainGraphHP1").Color, c.color) << c.end;
+        EXPECT_EQ(Form().Control("GraphHP1").Color, c.color) << c.end;
+        EXPECT_EQ(Form().Control("MainGraphHP1").Hint, std::to_string(c.end) + "/50");
+    }
+    GameClient().RefreshMemberGauges(2);
+    EXPECT_EQ(Form().Control("HP2").Caption, "(0)");
+    EXPECT_EQ(Form().Control("MainGraphHP2").Hint, "");
+}
+
+TEST_F(GameSessionTest, AdventureDetailsNeedABook)
+{
+    Queue("expect-box No adventure is open.\nanswer ok");
+    Form().Click("AdventureDetails");
+    Queue("expect-box Tried to enable nil Player\nanswer ok");
+    GameClient().EnableMemberPanel(3, true);
+}
