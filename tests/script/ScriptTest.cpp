@@ -127,7 +127,9 @@ TEST_F(ScriptTest, ProxiesReachTheObjects)
     script.SenderProxy.Object = Member;
     EXPECT_EQ(script.SenderProxy.FindItemSlot(21001), bsLRing + 1);
     EXPECT_EQ(script.SenderProxy.SkillValue("SK_PICK_LOCK"), -1);
+    // Taking the ring frees it: the proxy no longer has an object.
     script.SenderProxy.TakeItem(21001);
+    script.SelfProxy.Object = nullptr;
     EXPECT_EQ(Member->BodyItem(bsLRing), &EmptyItem());
     EXPECT_EQ(script.SelfProxy.GetAttribute(30), -10000);
     script.TargetProxy.Object = nullptr;
