@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "data/DataManager.h"
 #include "session/StyledText.h"
+#include <array>
 #include <filesystem>
 #include "platform/Host.h"
 #include "rules/Creature.h"
@@ -132,12 +133,44 @@ void TGameClient::RefreshMemberPanel(int slot)
     for (int kind = 0; kind < AttackClassCount; ++kind)
         form.Control("Armor" + std::to_string(kind + 1) + "_" + number).Caption = std::to_string(member->Armor[kind]);
     form.Control("Gold" + number).Caption = std::to_string(PartyGold);
+    // Each equipment list: "EMPTY", what is worn there, then what the backpack
+    // offers for that body slot.
+    std::array<std::vector<std::string>, BodySlotCount> lists;
+    for (int body = 0; body < BodySlotCount; ++body) {
+        lists[body] = {"EMPTY"};
+        if (const TItem* worn = member->HeldInBodySlot(body))
+            lists[body].push_back(ItemDisplayName(worn));
+    }
+    for (int item = 1; item <= BackpackSlotCount; ++item) {
+        const TItem* carried = member->Backpack[item - 1].get();
+        TControlState& label = form.Control("Item" + std::string(item < 10 ? "0" : "") + std::to_string(item) + "_" + number);
+        label.Caption = ItemDisplayName(carried);
+        label.FontColor = clBlack;
+        if (!carried)
+            continue;
+        if (!member->CanUse(*carried)) {
+            label.FontColor = clRed;
+            continue;
+        }
+        const auto* weapon = dynamic_cast<const TWeapon*>(carried);
+        for (int body = 0; body < BodySlotCount; ++body) {
+            if (!carried->EquipSlots.test(body))
+                continue;
+            // A two-handed weapon is offered for the right hand only.
+            if (body >= bsLHand && weapon && weapon->two_handed)
+                break;
+            lists[body].push_back(ItemDisplayName(carried));
+        }
+    }
+    for (int body = 0; body < BodySlotCount; ++body) {
+        TControlState& list = form.Control(BodySlotControls[body].Stem + number);
+        const TItem* worn = member->HeldInBodySlot(body);
+        list.Items = lists[body];
+        list.ItemIndex = worn ? 1 : 0;
+    }
     for (int quick = 1; quick <= QuickSlotCount; ++quick)
         form.Control("Quick" + std::to_string(quick) + "_" + number).Caption =
             ItemDisplayName(member->QuickSlots[quick - 1].get());
-    for (int item = 1; item <= BackpackSlotCount; ++item)
-        form.Control("Item" + std::string(item < 10 ? "0" : "") + std::to_string(item) + "_" + number).Caption =
-            ItemDisplayName(member->Backpack[item - 1].get());
     if (slot == Process().SelectedMember)
         for (int quick = 1; quick <= QuickSlotCount; ++quick)
             form.Control("BtnQuick" + std::to_string(quick)).Caption =
