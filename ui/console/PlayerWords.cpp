@@ -7,6 +7,7 @@
 #include "platform/ScriptedHost.h"
 #include "rules/Creature.h"
 #include "session/Process.h"
+#include "ui/console/LineReader.h"
 #include "ui/console/OutputEcho.h"
 
 namespace {
@@ -92,6 +93,9 @@ std::string TPlayerWords::Translate(const std::string& typed)
     const std::string word = LowerCase(Trim(typed));
     switch (Host.Waiting()) {
     case TScriptedHost::TWaitKind::MessageBox:
+        // A box with OK alone takes any answer as OK.
+        if (!(Host.BoxButtons() & (mbYes | mbNo | mbCancel)))
+            return "answer ok";
         if (word == "y" || word == "yes")
             return "answer yes";
         if (word == "n" || word == "no")
@@ -142,10 +146,10 @@ std::optional<std::string> TPlayerWords::NextLine(const std::string&)
             ShowChoices();
             break;
         }
-        std::cout << "> " << std::flush;
-        std::string typed;
-        if (!std::getline(std::cin, typed))
+        const auto line = ReadPlayerLine("> ");
+        if (!line)
             return std::nullopt;
+        const std::string& typed = *line;
         const std::string word = LowerCase(Trim(typed));
         if (Host.Waiting() == TScriptedHost::TWaitKind::Window || Host.Waiting() == TScriptedHost::TWaitKind::Form) {
             if (word == "help" || word == "?") {
