@@ -355,6 +355,14 @@ void TScriptCmd::SpawnContent(int64_t id, int32_t kind, int32_t, int32_t count, 
         Locations()->Spawn(id, kind, count, locationId);
 }
 
+void TScriptCmd::MoveParty(int64_t locationId)
+{
+    if (Closed())
+        return;
+    MainForm().InCombat = false;
+    GameClient().EnterLocation(locationId);
+}
+
 void TScriptCmd::UICommand(const std::string& name)
 {
     if (Closed())

@@ -43,6 +43,8 @@ public:
     void ShowContent(int32_t ctype, int64_t contentId, bool visible);
     void ShowExit(int64_t locationId, int64_t exitId, bool visible);
     void SpawnContent(int64_t id, int32_t kind, int32_t reserved, int32_t count, int64_t locationId);
+    // Ends a running fight and enters the location.
+    void MoveParty(int64_t locationId);
     void UICommand(const std::string& name);
     TVariant GetVariable(const std::string& name);
 
