@@ -66,6 +66,19 @@ bool TFormModel::Usable(const TControlState* control) const
     return false;
 }
 
+bool TFormModel::IsShown(const TControlState& control) const
+{
+    const TControlState* current = &control;
+    for (int depth = 0; current && depth < 64; ++depth) {
+        if (!current->Visible)
+            return false;
+        if (current->Parent.empty())
+            return true;
+        current = Find(current->Parent);
+    }
+    return false;
+}
+
 bool TFormModel::Fire(const std::string& name, THandler TControlState::*handler)
 {
     // Copies, since both the name and the handler may belong to a control that

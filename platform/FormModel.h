@@ -116,6 +116,9 @@ public:
     // In creation order, for hosts that draw every control.
     const std::vector<std::unique_ptr<TControlState>>& Controls() const { return FControls; }
 
+    // Whether the control and every container around it are visible.
+    bool IsShown(const TControlState& control) const;
+
     // Input as the user gives it. Each returns false, doing nothing, when the control
     // is missing, hidden or disabled (a click the user could not have made).
     bool Click(const std::string& name);

@@ -167,3 +167,8 @@ int32_t TCreature::ChangeStat(int stat, int32_t delta)
             process.Client->RefreshMemberPanel(slot);
     return change;
 }
+
+TBaseRecord TPlayer::CurrentRecord() const
+{
+    return TBaseRecord{end_max, mana_max, Abilities, Resistances, attack_roll, delay, AttackMod, DamageMod, Armor};
+}

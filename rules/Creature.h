@@ -138,6 +138,8 @@ struct TBaseRecord {
 class TPlayer : public TCreature {
 public:
     bool CanUse(const TItem& item) const override;
+    // The current statistics in the shape of the permanent record.
+    TBaseRecord CurrentRecord() const;
 
     std::string race_name;
     int32_t next_level = 0;

@@ -155,16 +155,7 @@ void TGameClient::StartNewGame()
             continue;
         PartyGold += player->Gold;
         player->Gold = 0;
-        TBaseRecord& base = player->Base;
-        base.end_max = player->end_max;
-        base.mana_max = player->mana_max;
-        base.Abilities = player->Abilities;
-        base.Resistances = player->Resistances;
-        base.attack_roll = player->attack_roll;
-        base.delay = player->delay;
-        base.AttackMod = player->AttackMod;
-        base.DamageMod = player->DamageMod;
-        base.Armor = player->Armor;
+        player->Base = player->CurrentRecord();
         ++created;
         AddPartyMember(player, created);
         RefreshGoldLabels();
@@ -339,5 +330,25 @@ void TGameClient::LevelUpMember(int slot)
                 Host().MessageDlg("Not while there are timed effects", TMsgDlgType::Information, mbOK);
                 return;
             }
+    // What the level-up changes goes into the permanent record as well.
+    const TBaseRecord before = member->CurrentRecord();
+    TCharGen generator(*member);
+    generator.PrepareLevelUp();
+    generator.Run();
+    const TBaseRecord after = member->CurrentRecord();
+    TBaseRecord& base = member->Base;
+    auto add = [](auto& into, const auto& now, const auto& was) {
+        for (size_t index = 0; index < into.size(); ++index)
+            into[index] += now[index] - was[index];
+    };
+    base.end_max += after.end_max - before.end_max;
+    base.mana_max += after.mana_max - before.mana_max;
+    add(base.Abilities, after.Abilities, before.Abilities);
+    add(base.Resistances, after.Resistances, before.Resistances);
+    add(base.AttackMod, after.AttackMod, before.AttackMod);
+    add(base.DamageMod, after.DamageMod, before.DamageMod);
+    add(base.Armor, after.Armor, before.Armor);
+    base.attack_roll = member->attack_roll;
+    base.delay = member->delay;
     RefreshMemberPanel(slot);
 }

@@ -80,11 +80,21 @@ void TPlayerWords::ShowForm() const
     if (!form)
         return;
     std::cout << "[" << (form->Caption.empty() ? form->Name() : form->Caption) << "]\n";
-    for (const auto& control : form->Controls())
-        if (control->Visible && (!control->Caption.empty() || !control->Text.empty() || !control->Items.empty()))
-            std::cout << "  " << control->Name << ": " << control->Caption << control->Text
-                      << (control->Items.empty() ? "" : " [" + std::to_string(control->Items.size()) + " entries]")
-                      << '\n';
+    for (const auto& control : form->Controls()) {
+        if (!form->IsShown(*control) || control->Kind == TControlKind::Panel)
+            continue;
+        const bool spin = control->Kind == TControlKind::SpinEdit || control->Kind == TControlKind::Gauge;
+        if (control->Caption.empty() && control->Text.empty() && control->Items.empty() && !spin)
+            continue;
+        std::cout << "  " << control->Name << ": " << control->Caption << control->Text;
+        if (spin)
+            std::cout << control->Position;
+        if (control->Kind == TControlKind::RadioButton || control->Kind == TControlKind::CheckBox)
+            std::cout << (control->Checked ? " (x)" : " ( )") << (control->Enabled ? "" : " disabled");
+        for (size_t item = 0; item < control->Items.size(); ++item)
+            std::cout << "\n     " << item << ": " << control->Items[item];
+        std::cout << '\n';
+    }
     std::cout << "(click NAME, type NAME TEXT, select NAME ENTRY, or close)\n";
 }
 

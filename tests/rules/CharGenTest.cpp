@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "rules/CharGen.h"
+#include "rules/Creature.h"
+#include "support/SessionFixture.h"
+
+namespace {
+
+const char* const Content = R"SQL(
+insert into general (name, value) values ('DefaultClasses', '1|5|7|');
+insert into races (id, name, description, ab_str, ab_dex, ab_const, weapon_axe, weapon_bow, res_fire, dmg, dtype_id)
+  values (1, 'Dwarf', 'Stout folk.', 3, 0, 1, 2, 0, 15, '1d3', 3), (2, 'Elf', 'Fair folk.', 0, 2, 0, 0, 3, 0, '1d2', 3);
+insert into skills (id, name, description, script) values (64, 'Ember Sense', 'Feels the heat of ember-ore.', 'sense.js');
+insert into classes (id, name, description, allowed, allowed_races, skill_1, skill_2, dmana, starting_mana, starting_end,
+                     wep_1, wep_2)
+  values (21, 'Ember Warden', 'Keepers of the forges.', 1, '|Dwarf|', 64, 14, 2, 3, 12, 2, 1);
+)SQL";
+
+class CharGenTest : public SessionFixture {
+protected:
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        OpenAdventure(Content);
+    }
+
+    // Gender, race (by button), class (by selector), then the ability page.
+    std::string ToAbilities(const std::string& race, const std::string& classButton, bool female = false)
+    {
+        return std::string(female ? "click RadioFemale\n" : "") + "click BtnNext\nclick " + race + "\nclick BtnNext\nclick " +
+               classButton + "\nclick BtnNext\n";
+    }
+};
+
+} // namespace
+
+TEST_F(CharGenTest, ANewDwarfWarrior)
+{
+    Process().Random.Force({7});
+    Queue(ToAbilities("RadioRace0", "RadioClass1") +
+          // Strength may rise race column + 4 = 7 points in one run.
+          "click SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\n"
+          "click SpinStrUp\nclick SpinStrUp\n"
+          "expect-box You cannot raise this ability any more.\nanswer ok\n"
+          "click SpinConstUp\nclick SpinConstUp\n"
+          "expect-control LblAbilityPoints caption Points Remaining 3\n"
+          "click BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 0\n"
+          "click BtnNext\n"
+          "expect-control BtnSkill_1 caption Dual Weapon Fighting 0\n"
+          "click BtnSkill_4Up\nclick BtnSkill_4Up\n"
+          "click BtnNext\n"
+          "expect-control BtnNext caption FINISH\n"
+          "click BtnNext\n"
+          "expect-box Provide a name for this character\nanswer ok\n"
+          "type EditName Thorgrim Ashbeard\n"
+          "click BtnNext");
+    TPlayer player;
+    ASSERT_TRUE(CreateCharacter(player));
+    EXPECT_EQ(player.Name, "Thorgrim Ashbeard");
+    EXPECT_EQ(player.race_name, "Dwarf");
+    EXPECT_EQ(player.ClassId, 1);
+    EXPECT_TRUE(player.male);
+    EXPECT_EQ(player.level, 1);
+    EXPECT_EQ(player.next_level, 1250);
+    EXPECT_EQ(player.Abilities[0], 7);
+    EXPECT_EQ(player.Abilities[4], 2);
+    // 11 from the class, and Constitution 2 adds 3 more.
+    EXPECT_EQ(player.end_max, 14);
+    EXPECT_EQ(player.end, 14);
+    EXPECT_EQ(player.Gold, 27);
+    EXPECT_EQ(player.Resistances[4], 15);
+    EXPECT_EQ(player.NaturalDamage.DieSize, 3);
+    EXPECT_EQ(player.attack_roll, 1);
+    ASSERT_EQ(player.Skills.size(), 5u);
+    EXPECT_EQ(player.Skills[3].skill_name, "Withstand Damage");
+    EXPECT_EQ(player.Skills[3].skill_value, 2);
+}
+
+TEST_F(CharGenTest, ClassesOfferedAndRefused)
+{
+    Queue("click BtnNext\nclick RadioRace1\nclick BtnNext\n"
+          "expect-control RadioClass1 checked true\n"
+          "expect-control RadioClass7 enabled false\n"
+          "expect-control RadioClass2 visible false\n"
+          "expect-control RadioCustomClass1 caption Ember Warden\n"
+          "expect-control RadioCustomClass1 enabled false\n"
+          "click BtnPrevious");
+    TPlayer player;
+    EXPECT_FALSE(CreateCharacter(player));
+
+    // A female dwarf may be an Amazon or an Ember Warden, whose description shows.
+    Queue(ToAbilities("RadioRace0", "RadioCustomClass1", true) +
+          "click BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 2\n"
+          "click SpinAxeUp\nclick SpinAxeUp\n"
+          "expect-box You cannot raise a weapon mastery more than one point.\nanswer ok\n"
+          "click SpinBowUp\n"
+          "expect-box due to race restrictions\nanswer ok\n"
+          "expect-control Lbl_WM_1 caption Apprentice\n"
+          "click BtnNext\n"
+          "expect-control BtnSkill_1 caption Ember Sense 0\n"
+          "expect-control BtnSkill_2 caption Find Traps 0\n"
+          "click BtnNext\ntype EditName Ysolde\nclick BtnNext");
+    TPlayer warden;
+    ASSERT_TRUE(CreateCharacter(warden));
+    EXPECT_FALSE(warden.male);
+    EXPECT_EQ(warden.ClassId, 21);
+    EXPECT_EQ(warden.mana_max, 3);
+    EXPECT_EQ(warden.end_max, 12);
+    EXPECT_EQ(warden.Mastery[0], 1);
+    EXPECT_EQ(warden.Skills[0].skill_script, "sense.js");
+}
+
+TEST_F(CharGenTest, APirateStartsWithAWeaponPoint)
+{
+    Queue(ToAbilities("RadioRace0", "RadioClass5") + "click BtnNext\n"
+                                                     "expect-control LblWeaponPoints caption Points Remaining 1\n"
+                                                     "close");
+    TPlayer player;
+    EXPECT_FALSE(CreateCharacter(player));
+}
+
+TEST_F(CharGenTest, LevelUps)
+{
+    TPlayer member;
+    member.Name = "Aldric";
+    member.level = 1;
+    member.ClassId = 5;
+    member.race_name = "Dwarf";
+    member.Abilities = {5, 5, 5, 5, 5};
+    {
+        TCharGen generator(member);
+        generator.PrepareLevelUp();
+        EXPECT_EQ(generator.Form.Caption, "Level Up *Aldric*");
+        EXPECT_FALSE(generator.Form.Control("BtnImport").Visible);
+        Queue("expect-control SpinStr position 5\n"
+              "expect-control BtnPrevious enabled false\n"
+              "click SpinDexUp\n"
+              "click BtnNext\nclick BtnPrevious\nclick BtnNext\nclick BtnNext\n"
+              "expect-control BtnNext caption FINISH\n"
+              "click BtnNext");
+        generator.Run();
+        EXPECT_TRUE(generator.Finished);
+    }
+    EXPECT_EQ(member.level, 2);
+    EXPECT_EQ(member.next_level, 2500);
+    EXPECT_EQ(member.Abilities[1], 6);
+    EXPECT_EQ(member.attack_roll, 2);
+
+    member.level = 17;
+    TCharGen last(member);
+    last.PrepareLevelUp();
+    last.Run();  // no dialog: nothing is queued
+    EXPECT_EQ(member.level, 18);
+    EXPECT_EQ(member.next_level, 2147483647);
+}

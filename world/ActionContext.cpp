@@ -1,0 +1,89 @@
+#include "world/ActionContext.h"
+
+#include <algorithm>
+
+#include "app/MainForm.h"
+#include "rules/Creature.h"
+#include "session/Choices.h"
+#include "session/Process.h"
+#include "session/StyledText.h"
+#include "world/Location.h"
+
+namespace {
+
+template <class T>
+bool Holds(const std::vector<std::unique_ptr<T>>& list, const TEntity* object)
+{
+    return std::any_of(list.begin(), list.end(), [object](const auto& held) { return held.get() == object; });
+}
+
+} // namespace
+
+bool TActor::Present() const
+{
+    const TGameClient& client = GameClient();
+    return BookOpen() && !client.SessionClosed && client.CurrentLocation == Here && Here->Id == HereId &&
+           MainForm().Member(Slot) == Member;
+}
+
+std::optional<TActor> SelectedActor()
+{
+    TForm1& form = MainForm();
+    const int slot = Process().SelectedMember;
+    TPlayer* member = form.Member(slot);
+    TLocation* here = GameClient().CurrentLocation;
+    if (!here || !member || !form.Control("RadioButton" + std::to_string(slot)).Enabled)
+        return std::nullopt;
+    return TActor{member, slot, here, here->Id};
+}
+
+bool ChoicesPending()
+{
+    const TGameClient& client = GameClient();
+    return client.Options && client.Options->ShownCount() > 0;
+}
+
+void WriteFraming(const TActor& actor, const std::string& what)
+{
+    AppendText("");
+    AppendText(ActionTextStyle + "[ " + actor.Member->Name + ": " + what + " ]");
+}
+
+std::string MarkedOpen(const TItem& item, const std::string& name)
+{
+    return item.Container && item.Container->Open ? name + " <open" : name;
+}
+
+bool LiesIn(const TLocation& here, const TEntity* object)
+{
+    return Holds(here.Items, object) || Holds(here.Npcs, object) || Holds(here.Creatures, object) ||
+           Holds(here.Corpses, object);
+}
+
+TPlayControlsOff::TPlayControlsOff()
+{
+    GameClient().SetPlayControlsEnabled(false);
+}
+
+TPlayControlsOff::~TPlayControlsOff()
+{
+    GameClient().SetPlayControlsEnabled(true);
+}
+
+int BrowseList(const std::string& wayOut, const std::vector<std::string>& entries)
+{
+    TGameClient& client = GameClient();
+    if (!client.Options)
+        return -1;
+    // The manager goes when the book closes during the wait.
+    TOptionManager& options = *client.Options;
+    const auto alive = options.AliveToken();
+    client.ChoiceResult = 0;
+    options.ShowChoice(wayOut);
+    for (const std::string& entry : entries)
+        options.ShowChoice(entry);
+    const int result = options.WaitForChoice();
+    if (!alive.expired())
+        options.ClearLabels();
+    return result >= 2 ? result - 2 : -1;
+}
