@@ -18,6 +18,7 @@
 #include "session/StyledText.h"
 #include "session/Tips.h"
 #include "world/Location.h"
+#include "world/LocationActions.h"
 
 namespace {
 
@@ -58,6 +59,16 @@ void TForm1::WireHandlers()
             GameClient().LevelUpMember(static_cast<int>(Control(sender).Tag));
         };
     }
+    Control("BtnGet").OnClick = BtnGetClick;
+    Control("BtnLook").OnClick = BtnLookClick;
+    Control("BtnPickup").OnClick = BtnPickupClick;
+    Control("BtnContents").OnClick = BtnContentsClick;
+    Control("BtnOpen").OnClick = BtnOpenClick;
+    Control("BtnTalk").OnClick = BtnTalkClick;
+    Control("BtnUnlock").OnClick = BtnUnlockClick;
+    Control("BtnUse").OnClick = BtnUseClick;
+    Control("BtnExamine").OnClick = BtnExamineClick;
+    Control("BtnRest").OnClick = BtnRestClick;
     for (const char* item : {"StartGame", "CloseBook", "SaveGame", "LoadGame", "Exit", "AdventureDetails",
                              "TurnBasedCombat", "Smaller", "Larger", "Help", "WebSite", "About"})
         Control(item).OnClick = [this](const std::string& sender) { Menu(sender); };

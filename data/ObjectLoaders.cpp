@@ -38,6 +38,22 @@ bool NeedsOwnRow(bool identified, int32_t charges, bool destroyAfterUse)
     return !identified || charges > 1 || (charges == 1 && !destroyAfterUse);
 }
 
+// The columns items and weapons share: charges (shown in the name above one)
+// and the abilities needed to use them.
+void ReadChargesAndRequirements(const TStringHash& row, TItem& item)
+{
+    item.destroy_after_use = Bool(row, "destroy_after_use");
+    item.ccharges = Int(row, "ccharges");
+    if (item.ccharges > 1)
+        item.Name += "(" + Text(item.ccharges) + ")";
+    item.charges = Int(row, "charges");
+    item.req_str = Int(row, "req_str");
+    item.req_dex = Int(row, "req_dex");
+    item.req_mind = Int(row, "req_mind");
+    item.req_faith = Int(row, "req_faith");
+    item.req_const = Int(row, "req_const");
+}
+
 uint8_t AttackClassOf(int32_t attackType)
 {
     switch (attackType) {
@@ -69,8 +85,7 @@ bool TDataManager::CanLoad(const void* object, const char* failure)
 
 TRecordSet TDataManager::Query(const std::string& statement)
 {
-    Session().Execute(statement, true);
-    return Session().TakeRows();
+    return Session().Query(statement);
 }
 
 bool TDataManager::BuildBuiltInItem(int64_t id, TItem& item)
@@ -169,16 +184,7 @@ void TDataManager::LoadItem(int64_t id, TItem* item, bool duplicate)
     item->EquipSlots = EquipSlotsFromCode(Int(row, "equipped_on"), item->EquipSlots);
     item->special_uses = Int(row, "special_uses");
     item->used_if_on = Bool(row, "used_if_on");
-    item->destroy_after_use = Bool(row, "destroy_after_use");
-    item->ccharges = Int(row, "ccharges");
-    if (item->ccharges > 1)
-        item->Name += "(" + Text(item->ccharges) + ")";
-    item->charges = Int(row, "charges");
-    item->req_str = Int(row, "req_str");
-    item->req_dex = Int(row, "req_dex");
-    item->req_mind = Int(row, "req_mind");
-    item->req_faith = Int(row, "req_faith");
-    item->req_const = Int(row, "req_const");
+    ReadChargesAndRequirements(row, *item);
     ReadUsableBy(*item, "item_usable_by", templateId);
     ReadModifiers(*item, Query("select name,value from modifiers where type = 1 and id = " + Text(templateId)));
     ReadExtendedData(*item, 1, templateId);
@@ -217,16 +223,7 @@ void TDataManager::LoadWeapon(int64_t id, TWeapon* weapon, bool duplicate)
     weapon->Container.reset();
     weapon->special_uses = Int(row, "special_uses");
     weapon->used_if_on = true;
-    weapon->destroy_after_use = Bool(row, "destroy_after_use");
-    weapon->ccharges = Int(row, "ccharges");
-    if (weapon->ccharges > 1)
-        weapon->Name += "(" + Text(weapon->ccharges) + ")";
-    weapon->charges = Int(row, "charges");
-    weapon->req_str = Int(row, "req_str");
-    weapon->req_dex = Int(row, "req_dex");
-    weapon->req_mind = Int(row, "req_mind");
-    weapon->req_faith = Int(row, "req_faith");
-    weapon->req_const = Int(row, "req_const");
+    ReadChargesAndRequirements(row, *weapon);
     const int32_t typeId = Int(row, "type_id");
     weapon->WeaponType = static_cast<uint8_t>(std::clamp(typeId - 1, 0, 255));
     weapon->two_handed = Bool(row, "two_handed");

@@ -110,6 +110,12 @@ TRecordSet TSQLite3::TakeRows()
     return rows;
 }
 
+TRecordSet TSQLite3::Query(const std::string& statement)
+{
+    Execute(statement, true);
+    return TakeRows();
+}
+
 int TSQLite3::Close()
 {
     int result = 0;

@@ -33,6 +33,8 @@ public:
     void ClearRows();
     // Takes the rows over, for a caller that runs further queries while it reads them.
     TRecordSet TakeRows();
+    // Runs a query and hands its rows over.
+    TRecordSet Query(const std::string& statement);
     int Close();
 
     bool IsOpen() const { return Handle != nullptr; }

@@ -70,10 +70,7 @@ int LevelIndex(int level)
 TRecordSet Query(const std::string& statement)
 {
     TSQLite3* db = Process().SessionDb.get();
-    if (!db)
-        return {};
-    db->Execute(statement, true);
-    return db->TakeRows();
+    return db ? db->Query(statement) : TRecordSet();
 }
 
 int Column(const TStringHash* row, const std::string& column)

@@ -42,10 +42,7 @@ TLocationManager* Locations()
 TRecordSet Query(const std::string& statement)
 {
     TSQLite3* db = Process().SessionDb.get();
-    if (!db)
-        return {};
-    db->Execute(statement, true);
-    return db->TakeRows();
+    return db ? db->Query(statement) : TRecordSet();
 }
 
 // Lays an object down in the current location as visible loose content.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,5 +83,8 @@ public:
     int32_t PartyGold = 0;
 
 private:
+    // Runs the exit script, then moves unless a fight holds the party.
+    void TakeExit(int64_t destination, const std::function<void(const std::string&)>& refuse, const char* inCombat);
+
     TForm1& Form;
 };

@@ -225,31 +225,36 @@ void TGameClient::EnterLocation(int64_t locationId)
     RefreshExitButtons();
 }
 
-void TGameClient::MoveThroughExit(int64_t destination)
+void TGameClient::TakeExit(int64_t destination, const std::function<void(const std::string&)>& refuse,
+                           const char* inCombat)
 {
-    TForm1& form = Form;
-    if (!BookOpen() || !CurrentLocation)
-        return;
-    if (AnyMemberUnableToAct(form)) {
-        AppendText("One of your party members cannot move.");
-        return;
-    }
+    // The exit script runs first, so it may react even to a refused move.
     TScriptParam param;
     param.Value = destination;
     if (RunLocationScript(seOnExit, param) == 0)
         return;
-    if (form.InCombat)
-        AppendText("You cannot leave while in combat.");
+    if (Form.InCombat)
+        refuse(inCombat);
     else
         EnterLocation(destination);
 }
 
-void TGameClient::ChooseExit()
+void TGameClient::MoveThroughExit(int64_t destination)
 {
-    TForm1& form = Form;
     if (!BookOpen() || !CurrentLocation)
         return;
-    if (AnyMemberUnableToAct(form)) {
+    if (AnyMemberUnableToAct(Form)) {
+        AppendText("One of your party members cannot move.");
+        return;
+    }
+    TakeExit(destination, [](const std::string& text) { AppendText(text); }, "You cannot leave while in combat.");
+}
+
+void TGameClient::ChooseExit()
+{
+    if (!BookOpen() || !CurrentLocation)
+        return;
+    if (AnyMemberUnableToAct(Form)) {
         AppendText("One of your party members cannot move.");
         return;
     }
@@ -267,30 +272,23 @@ void TGameClient::ChooseExit()
     const int picked = ChooseFromPlainList(names);
     if (picked < 0 || picked >= static_cast<int>(destinations.size()) || !CurrentLocation)
         return;
-    TScriptParam param;
-    param.Value = destinations[picked];
-    if (RunLocationScript(seOnExit, param) == 0)
-        return;
-    if (form.InCombat)
-        AppendText("You cannot leave in the middle of combat.");
-    else
-        EnterLocation(destinations[picked]);
+    TakeExit(destinations[picked], [](const std::string& text) { AppendText(text); },
+             "You cannot leave in the middle of combat.");
 }
 
 void TGameClient::MoveInDirection(int orientation)
 {
-    TForm1& form = Form;
     if (!BookOpen())
         return;
     // Away from the main tab the refusals come as boxes, since the pane is hidden.
-    const bool onMainTab = form.Control("PageControl1").ItemIndex == 0;
-    auto refuse = [&](const std::string& text) {
+    const bool onMainTab = Form.Control("PageControl1").ItemIndex == 0;
+    auto refuse = [onMainTab](const std::string& text) {
         if (onMainTab)
             AppendText(text);
         else
             Host().MessageDlg(text, TMsgDlgType::Information, mbOK);
     };
-    if (AnyMemberUnableToAct(form)) {
+    if (AnyMemberUnableToAct(Form)) {
         refuse("One of your party members cannot move.");
         return;
     }
@@ -300,23 +298,12 @@ void TGameClient::MoveInDirection(int orientation)
     }
     if (!CurrentLocation)
         return;
-    const TLocationExit* chosen = nullptr;
+    // Exits that lead nowhere are ignored everywhere.
     for (const TLocationExit& exit : CurrentLocation->Exits)
-        if (exit.Orientation == orientation) {
-            chosen = &exit;
-            break;
+        if (exit.Orientation == orientation && exit.ExitId >= 1) {
+            TakeExit(exit.ExitId, refuse, "You cannot leave a location in the middle of battle.");
+            return;
         }
-    if (!chosen || chosen->ExitId < 1)
-        return;
-    TScriptParam param;
-    param.Value = chosen->ExitId;
-    const int64_t destination = chosen->ExitId;
-    if (RunLocationScript(seOnExit, param) == 0)
-        return;
-    if (form.InCombat)
-        refuse("You cannot leave a location in the middle of battle.");
-    else
-        EnterLocation(destination);
 }
 
 void TGameClient::LevelUpMember(int slot)

@@ -11,10 +11,10 @@
 
 namespace {
 
-template <class T>
-bool Holds(const std::vector<std::unique_ptr<T>>& list, const TEntity* object)
+template <class List>
+bool Holds(const List& list, const TEntity* object)
 {
-    return std::any_of(list.begin(), list.end(), [object](const auto& held) { return held.get() == object; });
+    return PlaceOf(list, object) != list.end();
 }
 
 } // namespace
@@ -41,6 +41,11 @@ bool ChoicesPending()
 {
     const TGameClient& client = GameClient();
     return client.Options && client.Options->ShownCount() > 0;
+}
+
+std::optional<TActor> ActorWithoutPendingChoices()
+{
+    return ChoicesPending() ? std::nullopt : SelectedActor();
 }
 
 void WriteFraming(const TActor& actor, const std::string& what)

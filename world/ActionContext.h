@@ -4,7 +4,9 @@
 // an action holds is checked again before it is used.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +32,8 @@ struct TActor {
 // a member in the selected slot, and that member's selector enabled.
 std::optional<TActor> SelectedActor();
 bool ChoicesPending();
+// The selected member for the actions that also need no choices pending.
+std::optional<TActor> ActorWithoutPendingChoices();
 
 // An empty line, then "[ member: what ]" in the action style.
 void WriteFraming(const TActor& actor, const std::string& what);
@@ -39,6 +43,10 @@ std::string MarkedOpen(const TItem& item, const std::string& name);
 
 // Whether one of the location's lists still holds the object.
 bool LiesIn(const TLocation& here, const TEntity* object);
+
+// One list of a browsing loop, the way out first; the 0-based entry picked, or
+// -1 for the way out or a cancel.
+int BrowseList(const std::string& wayOut, const std::vector<std::string>& entries);
 
 // The targets an action offers, parallel to their names in the list.
 template <class T>
@@ -52,16 +60,29 @@ struct TTargets {
         Names.push_back(name);
     }
 
-    // The target picked from a "Cancel" list while it still lies here; null otherwise.
-    T* Choose(const TActor& actor) const
+    // The target picked from a "Cancel" list, with the play controls off during
+    // the wait; null for none.
+    T* Choose(const TActor& actor) const { return Picked(actor, GameClient().ChooseFromPlainList(Names)); }
+    // The same in a browsing loop, whose controls stay as they are.
+    T* Browse(const TActor& actor, const std::string& wayOut) const { return Picked(actor, BrowseList(wayOut, Names)); }
+
+private:
+    // Counts only while the target still lies here.
+    T* Picked(const TActor& actor, int picked) const
     {
-        const int picked = GameClient().ChooseFromPlainList(Names);
         if (picked < 0 || picked >= static_cast<int>(Objects.size()) || !actor.Present() ||
             !LiesIn(*actor.Here, Objects[picked]))
             return nullptr;
         return Objects[picked];
     }
 };
+
+// The place of the list that holds the object, or the list's end.
+template <class List>
+auto PlaceOf(List& list, const TEntity* object)
+{
+    return std::find_if(list.begin(), list.end(), [object](const auto& held) { return held.get() == object; });
+}
 
 // Keeps the play controls off for a whole browsing loop and turns them on again
 // however the loop ends.
@@ -72,7 +93,3 @@ public:
     TPlayControlsOff(const TPlayControlsOff&) = delete;
     TPlayControlsOff& operator=(const TPlayControlsOff&) = delete;
 };
-
-// One list of a browsing loop, the way out first; the 0-based entry picked, or
-// -1 for the way out or a cancel.
-int BrowseList(const std::string& wayOut, const std::vector<std::string>& entries);

@@ -64,11 +64,6 @@ int32_t FireLocationEvent(int event, TCreature* sender, TEntity* target, const T
     return RunScriptOnce(event, sender, TScriptParam{}, nullptr, target, here.ScriptId);
 }
 
-std::optional<TActor> ActorWithoutPendingChoices()
-{
-    return ChoicesPending() ? std::nullopt : SelectedActor();
-}
-
 // Whether the entity is a stored character (a waiting former member, say).
 bool IsStoredCharacter(const TEntity& entity)
 {
@@ -144,9 +139,7 @@ void BtnPickupClick(const std::string&)
     WriteFraming(*actor, "Pick Up " + ItemDisplayName(item));
     if (FireLocationEvent(seOnPickUp, &member, item, here) == 0 || !actor->Present())
         return;
-    const auto place = std::find_if(here.Items.begin(), here.Items.end(), [item](const auto& lying) {
-        return lying.get() == item;
-    });
+    const auto place = PlaceOf(here.Items, item);
     const int slot = member.FirstFreeBackpackSlot();
     if (place == here.Items.end() || slot == 0)
         return;

@@ -38,11 +38,8 @@ void Run(const std::string& statement)
 
 TRecordSet Query(const std::string& statement)
 {
-    TSQLite3* db = Session();
-    if (!db)
-        return {};
-    db->Execute(statement, true);
-    return db->TakeRows();
+    TSQLite3* db = Process().SessionDb.get();
+    return db ? db->Query(statement) : TRecordSet();
 }
 
 bool KnownContentType(int32_t ctype)
