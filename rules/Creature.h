@@ -67,7 +67,8 @@ public:
     const TItem* HeldInBodySlot(int slot) const;
     // 1..15, or 0 when the backpack is full.
     int FirstFreeBackpackSlot() const;
-    // These take the item over on success and leave it with the caller otherwise.
+    // These take the item over on success and leave it with the caller otherwise
+    // (an occupied slot refuses).
     bool PutInBackpack(std::unique_ptr<TItem>& item, int slot);
     bool PutInQuickSlot(std::unique_ptr<TItem>& item, int slot);
     // Stores without checks or modifiers (a loaded player's stats include them).

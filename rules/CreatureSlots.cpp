@@ -64,7 +64,8 @@ int TCreature::FirstFreeBackpackSlot() const
 
 bool TCreature::PutInBackpack(std::unique_ptr<TItem>& item, int slot)
 {
-    if (!item || slot < 1 || slot > BackpackSlotCount)
+    // An occupied slot refuses: what lies there is never freed by mistake.
+    if (!item || slot < 1 || slot > BackpackSlotCount || Backpack[slot - 1])
         return false;
     Backpack[slot - 1] = std::move(item);
     return true;

@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "rules/Creature.h"
 #include "session/Choices.h"
+#include "session/GameClient.h"
 #include "session/Process.h"
 #include "session/StyledText.h"
 #include "world/Location.h"
@@ -73,6 +74,11 @@ TPlayControlsOff::TPlayControlsOff()
 TPlayControlsOff::~TPlayControlsOff()
 {
     GameClient().SetPlayControlsEnabled(true);
+}
+
+int ChooseTarget(const std::vector<std::string>& entries)
+{
+    return GameClient().ChooseFromPlainList(entries);
 }
 
 int BrowseList(const std::string& wayOut, const std::vector<std::string>& entries)

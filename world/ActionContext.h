@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "session/GameClient.h"
-
 class TCreature;
 class TEntity;
 class TItem;
@@ -44,6 +42,9 @@ std::string MarkedOpen(const TItem& item, const std::string& name);
 // Whether one of the location's lists still holds the object.
 bool LiesIn(const TLocation& here, const TEntity* object);
 
+// A "Cancel" list of targets with the play controls off during the wait; the
+// 0-based entry picked, or -1.
+int ChooseTarget(const std::vector<std::string>& entries);
 // One list of a browsing loop, the way out first; the 0-based entry picked, or
 // -1 for the way out or a cancel.
 int BrowseList(const std::string& wayOut, const std::vector<std::string>& entries);
@@ -60,10 +61,9 @@ struct TTargets {
         Names.push_back(name);
     }
 
-    // The target picked from a "Cancel" list, with the play controls off during
-    // the wait; null for none.
-    T* Choose(const TActor& actor) const { return Picked(actor, GameClient().ChooseFromPlainList(Names)); }
-    // The same in a browsing loop, whose controls stay as they are.
+    // The target picked; null for none.
+    T* Choose(const TActor& actor) const { return Picked(actor, ChooseTarget(Names)); }
+    // The same in a browsing loop.
     T* Browse(const TActor& actor, const std::string& wayOut) const { return Picked(actor, BrowseList(wayOut, Names)); }
 
 private:

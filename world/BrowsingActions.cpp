@@ -7,6 +7,8 @@
 #include "rules/Creature.h"
 #include "script/ScriptRegistry.h"
 #include "session/Choices.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
 #include "session/StyledText.h"
 #include "world/ActionContext.h"
 #include "world/Location.h"

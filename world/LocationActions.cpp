@@ -9,6 +9,7 @@
 #include "data/SQLite.h"
 #include "rules/Creature.h"
 #include "script/ScriptRegistry.h"
+#include "session/GameClient.h"
 #include "session/Process.h"
 #include "session/StyledText.h"
 #include "world/ActionContext.h"
@@ -99,7 +100,8 @@ void BtnLookClick(const std::string&)
     WriteFraming(*actor, "Look");
     AppendText("");
     const int32_t answer = FireLocationEvent(seOnLook, nullptr, nullptr, *actor->Here);
-    const int parts = answer == -1 ? LookHeading | LookDescription | LookContents : answer >= 1 && answer <= 7 ? answer : 0;
+    const int parts =
+        answer == -1 ? LookHeading | LookDescription | LookContents : answer >= 1 && answer <= 7 ? answer : 0;
     if (!actor->Present())
         return;
     const TLocation& here = *actor->Here;
