@@ -17,6 +17,11 @@ TProcess::TProcess() = default;
 
 TProcess::~TProcess()
 {
+    Shutdown();
+}
+
+void TProcess::Shutdown()
+{
     // The client's choices refer to the window's labels: it goes first.
     Client.reset();
     MainForm.reset();
@@ -33,6 +38,8 @@ TProcess& Process()
 
 void ResetProcess()
 {
+    if (Current)
+        Current->Shutdown();
     Current.reset();
 }
 

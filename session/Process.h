@@ -23,6 +23,9 @@ class TScriptObject;
 struct TProcess {
     TProcess();
     ~TProcess();
+    // Frees the session pieces in their order, while this state is still the
+    // current one (their destructors reach it).
+    void Shutdown();
 
     // The program that shows the engine; not owned.
     IHost* Host = nullptr;
