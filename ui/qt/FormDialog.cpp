@@ -1,0 +1,42 @@
+#include "ui/qt/FormDialog.h"
+
+#include <QCloseEvent>
+
+#include "ui/qt/QtConvert.h"
+
+namespace {
+
+constexpr int DialogMinimumWidth = 360;
+
+} // namespace
+
+TFormDialog::TFormDialog(TFormModel& form, TDeliver deliver, QWidget* parent)
+    : QDialog(parent), Form(form), Deliver(deliver), View(form, *this, deliver)
+{
+    setMinimumWidth(DialogMinimumWidth);
+    Sync();
+}
+
+void TFormDialog::Sync()
+{
+    View.Sync();
+    const QString title = ToQt(Form.Caption);
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+void TFormDialog::AskToClose()
+{
+    Deliver([this] { Form.CloseQuery(); });
+}
+
+void TFormDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    AskToClose();
+}
+
+void TFormDialog::reject()
+{
+    AskToClose();
+}

@@ -1,0 +1,208 @@
+#include "ui/qt/FormView.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include "ui/qt/QtConvert.h"
+
+namespace {
+
+void Stack(QWidget& widget, TControlKind kind, QWidget& container)
+{
+    auto* column = dynamic_cast<QVBoxLayout*>(container.layout());
+    if (!column) {
+        column = new QVBoxLayout(&container);
+        column->setAlignment(Qt::AlignTop);
+    }
+    if (auto* label = qobject_cast<QLabel*>(&widget))
+        label->setWordWrap(true);
+    if (kind != TControlKind::Button) {
+        column->addWidget(&widget);
+        return;
+    }
+    QLayoutItem* last = column->count() > 0 ? column->itemAt(column->count() - 1) : nullptr;
+    auto* row = last ? dynamic_cast<QHBoxLayout*>(last->layout()) : nullptr;
+    if (!row) {
+        row = new QHBoxLayout;
+        column->addLayout(row);
+    }
+    row->addWidget(&widget);
+}
+
+} // namespace
+
+TFormView::TFormView(TFormModel& form, QWidget& root, TDeliver deliver, TFormViewParts parts)
+    : Form(form), Root(root), Input(form, std::move(deliver)), Parts(std::move(parts))
+{
+}
+
+TFormView::TBound* TFormView::Find(const std::string& name)
+{
+    const auto found = Bound.find(name);
+    return found == Bound.end() ? nullptr : &found->second;
+}
+
+QObject* TFormView::Drawn(const std::string& name) const
+{
+    const auto found = Bound.find(name);
+    return found == Bound.end() ? nullptr : found->second.Object.data();
+}
+
+QWidget* TFormView::Widget(const std::string& name) const
+{
+    return qobject_cast<QWidget*>(Drawn(name));
+}
+
+void TFormView::Sync()
+{
+    // Hiding a widget under the mouse tells it the mouse left, which is input
+    // again: a sync asked for meanwhile runs after this one.
+    if (Syncing) {
+        SyncAgain = true;
+        return;
+    }
+    Syncing = true;
+    do {
+        SyncAgain = false;
+        Walk();
+    } while (SyncAgain);
+    Syncing = false;
+}
+
+void TFormView::Walk()
+{
+    ++Generation;
+    for (const auto& control : Form.Controls()) {
+        auto found = Bound.find(control->Name);
+        if (found == Bound.end())
+            found = Bound.emplace(control->Name, Make(*control)).first;
+        TBound& bound = found->second;
+        bound.Seen = Generation;
+        if (bound.Object)
+            Show(bound, *control);
+    }
+    std::erase_if(Bound, [this](auto& entry) {
+        if (entry.second.Seen == Generation)
+            return false;
+        Unbind(entry.second);
+        return true;
+    });
+}
+
+TFormView::TBound TFormView::Make(const TControlState& control)
+{
+    TBound bound;
+    TBound* parent = control.Parent.empty() ? nullptr : Find(control.Parent);
+    if (control.Kind == TControlKind::Menu || control.Kind == TControlKind::MenuItem) {
+        if (QAction* action = MakeAction(parent, bound)) {
+            action->setObjectName(ToQt(control.Name));
+            Input.Attach(*action);
+            bound.Object = action;
+        }
+        return bound;
+    }
+    QWidget* container = parent && parent->Container ? parent->Container.data() : &Root;
+    auto* tabs = parent ? qobject_cast<QTabWidget*>(parent->Object) : nullptr;
+    QWidget* widget = nullptr;
+    if (tabs && control.Kind == TControlKind::TabSheet) {
+        widget = new QWidget;
+        // The first page becomes the current one: no choice of the user either.
+        const QSignalBlocker blocker(tabs);
+        tabs->addTab(widget, QString());
+    } else {
+        widget = Parts.Make ? Parts.Make(control, *container) : nullptr;
+        if (!widget) {
+            widget = MakeControlWidget(control.Kind, container);
+            if (!widget)
+                return bound;
+            Place(*widget, control, *container);
+        }
+    }
+    widget->setObjectName(ToQt(control.Name));
+    Input.Attach(*widget);
+    bound.Object = widget;
+    bound.Container = ContainerOf(*widget);
+    return bound;
+}
+
+QAction* TFormView::MakeAction(TBound* parent, TBound& bound)
+{
+    if (!parent) {
+        if (!Parts.MenuBar)
+            return nullptr;
+        QMenu* menu = Parts.MenuBar->addMenu(QString());
+        bound.Container = menu;
+        return menu->menuAction();
+    }
+    auto* menu = qobject_cast<QMenu*>(parent->Container);
+    if (!menu) {
+        // An item becomes a submenu with its first child.
+        auto* item = qobject_cast<QAction*>(parent->Object);
+        if (!item)
+            return nullptr;
+        menu = new QMenu(qobject_cast<QWidget*>(item->parent()));
+        item->setMenu(menu);
+        parent->Container = menu;
+    }
+    auto* action = new QAction(menu);
+    menu->addAction(action);
+    return action;
+}
+
+void TFormView::Place(QWidget& widget, const TControlState& control, QWidget& container)
+{
+    const auto place = Parts.Place ? Parts.Place(control.Name) : std::nullopt;
+    if (place)
+        widget.setGeometry(*place);
+    else
+        Stack(widget, control.Kind, container);
+}
+
+void TFormView::Show(TBound& bound, const TControlState& control)
+{
+    TControlLook look = LookOf(control);
+    if (!bound.Shown || *bound.Shown != look) {
+        const TControlLook* before = bound.Shown ? &*bound.Shown : nullptr;
+        if (auto* action = qobject_cast<QAction*>(bound.Object))
+            ShowActionLook(*action, look, before);
+        else if (auto* widget = qobject_cast<QWidget*>(bound.Object))
+            ShowWidget(*widget, control, look, before);
+        bound.Shown = std::move(look);
+    }
+    ShowInput(*bound.Object, control);
+}
+
+void TFormView::ShowWidget(QWidget& widget, const TControlState& control, const TControlLook& look,
+                           const TControlLook* before)
+{
+    TBound* parent = control.Parent.empty() ? nullptr : Find(control.Parent);
+    auto* tabs = parent ? qobject_cast<QTabWidget*>(parent->Object) : nullptr;
+    const TControlState* pages = tabs ? Form.Find(control.Parent) : nullptr;
+    if (!pages || control.Kind != TControlKind::TabSheet) {
+        ShowLook(widget, control.Kind, look, before);
+        return;
+    }
+    ShowTabLook(*tabs, widget, look, before);
+    // Qt leaves a tab that is disabled or hidden; the model's page stays.
+    ShowInput(*tabs, *pages);
+}
+
+void TFormView::Unbind(const TBound& bound)
+{
+    // Deleted later: the widget's own event may be what removed its control.
+    if (auto* widget = qobject_cast<QWidget*>(bound.Object)) {
+        widget->hide();
+        widget->deleteLater();
+    } else if (auto* action = qobject_cast<QAction*>(bound.Object)) {
+        action->setVisible(false);
+        // A top menu's action belongs to the menu; an item may have a submenu.
+        auto* menu = qobject_cast<QMenu*>(bound.Container);
+        if (menu)
+            menu->deleteLater();
+        if (!menu || menu->menuAction() != action)
+            action->deleteLater();
+    }
+}

@@ -1,0 +1,154 @@
+// vellumora [--appdir DIR] [--config DIR] [--script FILE] [--transcript FILE] [--seed N]
+// Plays the adventure in the desktop window, or replays a command script on a
+// virtual clock with the window drawn offscreen, taking its screenshots.
+#include <QApplication>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/MainForm.h"
+#include "platform/CommandScript.h"
+#include "platform/ScriptedHost.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
+#include "ui/qt/MainLayout.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/ProgramOptions.h"
+#include "ui/qt/QtConvert.h"
+#include "ui/qt/QtHost.h"
+
+namespace {
+
+int Usage()
+{
+    std::fprintf(stderr,
+                 "usage: vellumora [--appdir DIR] [--config DIR] [--script FILE] [--transcript FILE] [--seed N]\n");
+    return 2;
+}
+
+TForm1& StartProcess(IHost& host, const TProgramOptions& options)
+{
+    TProcess& process = Process();
+    process.Host = &host;
+    process.MainForm = std::make_unique<TForm1>();
+    process.Client = std::make_unique<TGameClient>(*process.MainForm);
+    if (options.Seed)
+        process.Random.Seed(*options.Seed);
+    return *process.MainForm;
+}
+
+void OpenMainForm(TForm1& form, const TProgramOptions& options)
+{
+    form.FormCreate();
+    // The program folder given wins over the one the settings remember.
+    if (!options.AppDir.empty()) {
+        std::error_code error;
+        Process().AppDir = std::filesystem::absolute(options.AppDir, error).string();
+        form.ShowProgramLogo();
+    }
+    form.FormShow();
+}
+
+void CloseMainForm(TForm1& form, const TProgramOptions& options)
+{
+    form.FormDestroy();
+    if (!options.Transcript.empty()) {
+        std::ofstream transcript(options.Transcript, std::ios::trunc);
+        transcript << form.RichEdit1.WrittenText();
+    }
+}
+
+void EndProcess()
+{
+    Process().Client.reset();
+    ResetProcess();
+}
+
+int Play(const TProgramOptions& options)
+{
+    TQtHost host(SettingsFileName(options.Config));
+    TForm1& form = StartProcess(host, options);
+    {
+        const TDeliver deliver = [&host](const std::function<void()>& handler) { host.Deliver(handler); };
+        TMainWindow window(form, deliver, MainWindowScale(host.ScreenWidth()));
+        host.AttachMainWindow(window, window);
+        window.OnClosed = [&host] { host.MainWindowClosed(); };
+        host.Deliver([&] { OpenMainForm(form, options); });
+        window.show();
+        host.RunMainLoop([&form] { return form.ExitRequested; });
+        host.Deliver([&] { CloseMainForm(form, options); });
+        host.DetachMainWindow();
+    }
+    EndProcess();
+    return 0;
+}
+
+// Draws what the script changed, offscreen.
+void ShowPending(TMainWindow& window)
+{
+    window.Sync();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int Replay(const TProgramOptions& options, const std::string& script)
+{
+    TScriptedHost host(options.Config.empty() ? std::string() : SettingsFileName(options.Config));
+    TForm1& form = StartProcess(host, options);
+    host.Attach(&form, &form.RichEdit1, &Process().Random);
+    int status = 0;
+    {
+        // The script is the only input: the window just shows.
+        TMainWindow window(form, [](const std::function<void()>&) {}, MainWindowScale(host.ScreenWidth()));
+        host.AfterLine = [&window] { ShowPending(window); };
+        host.Screenshot = [&window](const std::string& file) {
+            ShowPending(window);
+            if (!window.grab().save(ToQt(file), "PNG")) {
+                const std::string message = "screenshot " + file + ": cannot be written";
+                std::fprintf(stderr, "%s\n", message.c_str());
+                throw EScriptStop(message);
+            }
+        };
+        window.show();
+        try {
+            OpenMainForm(form, options);
+            host.AddLines(script);
+            ShowPending(window);
+            host.RunMainLoop([&form] { return form.ExitRequested; });
+        } catch (const EScriptStop&) {
+            // The host has said why.
+            status = 1;
+        }
+        CloseMainForm(form, options);
+    }
+    EndProcess();
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Qt takes its own options out of the command line first.
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Cindervale RPG");
+    const auto options = ParseProgramOptions(argc, argv);
+    if (!options)
+        return Usage();
+
+    std::error_code error;
+    if (!options->AppDir.empty() && !std::filesystem::is_directory(options->AppDir, error)) {
+        std::fprintf(stderr, "%s: no such folder\n", options->AppDir.c_str());
+        return 2;
+    }
+    if (options->Script.empty())
+        return Play(*options);
+    std::ifstream file(options->Script, std::ios::binary);
+    if (!file) {
+        std::fprintf(stderr, "%s: cannot be read\n", options->Script.c_str());
+        return 2;
+    }
+    const std::string script{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return Replay(*options, script);
+}
