@@ -313,7 +313,9 @@ void TGameClient::AddPartyMember(std::unique_ptr<TPlayer>& player, int slot)
         return;
     form.Party[slot - 1] = std::move(player);
     const std::string number = std::to_string(slot);
-    form.Control("RadioButton" + number).Checked = true;
+    // The party's radio buttons are one group: the new member's alone is checked.
+    for (int other = 1; other <= MaxPartySize; ++other)
+        form.Control("RadioButton" + std::to_string(other)).Checked = other == slot;
     form.Control("TabSheet" + std::to_string(slot + 1)).Visible = true;
     EnableMemberPanel(slot, true);
     RefreshMemberPanel(slot);

@@ -73,6 +73,9 @@ TEST_F(MemberPanelTest, DisablingTheSelectedMemberSelectsTheNextEnabledOne)
     second->Name = "Corwin";
     GameClient().AddPartyMember(second, 2);
     Process().SelectedMember = 1;
+    EXPECT_TRUE(Form().Control("RadioButton2").Checked);
+    EXPECT_FALSE(Form().Control("RadioButton1").Checked);
+    Form().Click("RadioButton1");
     GameClient().EnableMemberPanel(1, false);
     EXPECT_FALSE(Form().Control("RadioButton1").Enabled);
     EXPECT_EQ(Process().SelectedMember, 2);

@@ -17,6 +17,7 @@
 #include "ui/qt/ProgramOptions.h"
 #include "ui/qt/QtConvert.h"
 #include "ui/qt/QtHost.h"
+#include "ui/qt/ReplayHost.h"
 
 namespace {
 
@@ -84,27 +85,26 @@ int Play(const TProgramOptions& options)
     return 0;
 }
 
-// Draws what the script changed, offscreen.
-void ShowPending(TMainWindow& window)
-{
-    window.Sync();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 int Replay(const TProgramOptions& options, const std::string& script)
 {
-    TScriptedHost host(options.Config.empty() ? std::string() : SettingsFileName(options.Config));
-    TForm1& form = StartProcess(host, options);
-    host.Attach(&form, &form.RichEdit1, &Process().Random);
+    // The host shows its dialogs over the window, and the window draws the main
+    // form: the form comes first, the host is attached before anything waits.
+    TProcess& process = Process();
+    process.MainForm = std::make_unique<TForm1>();
+    process.Client = std::make_unique<TGameClient>(*process.MainForm);
+    if (options.Seed)
+        process.Random.Seed(*options.Seed);
+    TForm1& form = *process.MainForm;
     int status = 0;
     {
-        // The script is the only input: the window just shows.
-        TMainWindow window(form, [](const std::function<void()>&) {}, MainWindowScale(host.ScreenWidth()));
-        host.AfterLine = [&window] { ShowPending(window); };
-        host.Screenshot = [&window](const std::string& file) {
-            ShowPending(window);
-            if (!window.grab().save(ToQt(file), "PNG")) {
+        TMainWindow window(form, [](const std::function<void()>&) {}, 1.0);
+        TReplayHost host(options.Config.empty() ? std::string() : SettingsFileName(options.Config), window);
+        process.Host = &host;
+        host.Attach(&form, &form.RichEdit1, &process.Random);
+        host.AfterLine = [&host] { host.ShowPending(); };
+        host.Screenshot = [&host](const std::string& file) {
+            host.ShowPending();
+            if (!host.FrontWindow().grab().save(ToQt(file), "PNG")) {
                 const std::string message = "screenshot " + file + ": cannot be written";
                 std::fprintf(stderr, "%s\n", message.c_str());
                 throw EScriptStop(message);
@@ -114,13 +114,14 @@ int Replay(const TProgramOptions& options, const std::string& script)
         try {
             OpenMainForm(form, options);
             host.AddLines(script);
-            ShowPending(window);
+            host.ShowPending();
             host.RunMainLoop([&form] { return form.ExitRequested; });
         } catch (const EScriptStop&) {
             // The host has said why.
             status = 1;
         }
         CloseMainForm(form, options);
+        process.Host = nullptr;
     }
     EndProcess();
     return status;

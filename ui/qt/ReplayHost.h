@@ -1,0 +1,31 @@
+// The host of a replayed script in the desktop program: the script answers every
+// wait, and the windows only show what happens, modal forms included, so that
+// screenshots catch dialogs too.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QWidget>
+
+#include "platform/ScriptedHost.h"
+
+class TFormDialog;
+class TMainWindow;
+
+class TReplayHost : public TScriptedHost {
+public:
+    TReplayHost(std::string settingsFile, TMainWindow& window);
+    ~TReplayHost() override;
+
+    int ShowModal(TFormModel& form) override;
+
+    // Brings every shown window in step and lets it paint.
+    void ShowPending();
+    // The window in front: the innermost open dialog, else the main window.
+    QWidget& FrontWindow();
+
+private:
+    TMainWindow& Window;
+    std::vector<TFormDialog*> Dialogs;
+};
