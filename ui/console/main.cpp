@@ -2,33 +2,20 @@
 // Plays the adventure in a terminal, or replays a command script on a virtual clock.
 #include <unistd.h>
 
-#include <filesystem>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <iterator>
-#include <sstream>
 
 #include "app/MainForm.h"
-#include "data/Convert.h"
+#include "app/ProgramStart.h"
 #include "platform/ScriptedHost.h"
 #include "platform/Settings.h"
-#include "session/Choices.h"
-#include "session/GameClient.h"
 #include "session/Process.h"
 #include "ui/console/OutputEcho.h"
 #include "ui/console/PlayerWords.h"
 
 namespace {
-
-struct TArguments {
-    std::string AppDir;
-    std::string Config;
-    std::string Script;
-    std::string Transcript;
-    std::optional<uint64_t> Seed;
-};
 
 int Usage()
 {
@@ -37,35 +24,11 @@ int Usage()
     return 2;
 }
 
-std::optional<TArguments> ParseArguments(int argc, char** argv)
-{
-    TArguments arguments;
-    for (int index = 1; index < argc; ++index) {
-        const std::string option = argv[index];
-        if (index + 1 >= argc)
-            return std::nullopt;
-        const std::string value = argv[++index];
-        if (option == "--appdir")
-            arguments.AppDir = value;
-        else if (option == "--config")
-            arguments.Config = value;
-        else if (option == "--script")
-            arguments.Script = value;
-        else if (option == "--transcript")
-            arguments.Transcript = value;
-        else if (option == "--seed")
-            arguments.Seed = static_cast<uint64_t>(StrToInt64Def(value, 0));
-        else
-            return std::nullopt;
-    }
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const auto arguments = ParseArguments(argc, argv);
+    const auto arguments = ParseProgramOptions(argc, argv);
     if (!arguments)
         return Usage();
 
@@ -86,29 +49,19 @@ int main(int argc, char** argv)
 
     const bool interactive = arguments->Script.empty();
     TScriptedHost host(interactive || !arguments->Config.empty() ? SettingsFileName(arguments->Config) : std::string());
+    TForm1& form = StartProcess(&host, *arguments);
     TProcess& process = Process();
-    process.Host = &host;
-    process.MainForm = std::make_unique<TForm1>();
-    process.Client = std::make_unique<TGameClient>(*process.MainForm);
-    TForm1& form = *process.MainForm;
     host.Attach(&form, &form.RichEdit1, &process.Random);
-    if (arguments->Seed)
-        process.Random.Seed(*arguments->Seed);
 
     TOutputEcho echo(form.RichEdit1, interactive && isatty(STDOUT_FILENO));
+    // The prompt lives as long as the loop that asks it for lines.
+    TPlayerWords words(host, form, echo);
     int status = 0;
     try {
-        form.FormCreate();
-        // The program folder given wins over the one the settings remember.
-        if (!arguments->AppDir.empty()) {
-            process.AppDir = std::filesystem::absolute(arguments->AppDir, error).string();
-            form.ShowProgramLogo();
-        }
-        form.FormShow();
+        OpenMainForm(form, *arguments);
         if (interactive) {
             host.StopOnError = false;
-            TPlayerWords words(host, form, echo);
-            host.SetLineSource([&](const std::string& waiting) { return words.NextLine(waiting); });
+            host.SetLineSource([&words](const std::string& waiting) { return words.NextLine(waiting); });
         } else {
             host.AddLines(script);
             host.AfterLine = [&] { echo.Flush(); };
@@ -120,12 +73,7 @@ int main(int argc, char** argv)
         echo.Flush();
         status = interactive ? 0 : 1;
     }
-    form.FormDestroy();
-    if (!arguments->Transcript.empty()) {
-        std::ofstream transcript(arguments->Transcript, std::ios::trunc);
-        transcript << form.RichEdit1.WrittenText();
-    }
-    process.Client.reset();
-    ResetProcess();
+    CloseMainForm(form, *arguments);
+    EndProcess();
     return status;
 }

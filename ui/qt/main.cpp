@@ -8,13 +8,14 @@
 #include <iterator>
 
 #include "app/MainForm.h"
+#include "app/ProgramStart.h"
 #include "platform/CommandScript.h"
 #include "platform/ScriptedHost.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "ui/qt/MainLayout.h"
 #include "ui/qt/MainWindow.h"
-#include "ui/qt/ProgramOptions.h"
+#include "app/ProgramOptions.h"
 #include "ui/qt/QtConvert.h"
 #include "ui/qt/QtHost.h"
 #include "ui/qt/ReplayHost.h"
@@ -28,48 +29,10 @@ int Usage()
     return 2;
 }
 
-TForm1& StartProcess(IHost& host, const TProgramOptions& options)
-{
-    TProcess& process = Process();
-    process.Host = &host;
-    process.MainForm = std::make_unique<TForm1>();
-    process.Client = std::make_unique<TGameClient>(*process.MainForm);
-    if (options.Seed)
-        process.Random.Seed(*options.Seed);
-    return *process.MainForm;
-}
-
-void OpenMainForm(TForm1& form, const TProgramOptions& options)
-{
-    form.FormCreate();
-    // The program folder given wins over the one the settings remember.
-    if (!options.AppDir.empty()) {
-        std::error_code error;
-        Process().AppDir = std::filesystem::absolute(options.AppDir, error).string();
-        form.ShowProgramLogo();
-    }
-    form.FormShow();
-}
-
-void CloseMainForm(TForm1& form, const TProgramOptions& options)
-{
-    form.FormDestroy();
-    if (!options.Transcript.empty()) {
-        std::ofstream transcript(options.Transcript, std::ios::trunc);
-        transcript << form.RichEdit1.WrittenText();
-    }
-}
-
-void EndProcess()
-{
-    Process().Client.reset();
-    ResetProcess();
-}
-
 int Play(const TProgramOptions& options)
 {
     TQtHost host(SettingsFileName(options.Config));
-    TForm1& form = StartProcess(host, options);
+    TForm1& form = StartProcess(&host, options);
     {
         const TDeliver deliver = [&host](const std::function<void()>& handler) { host.Deliver(handler); };
         TMainWindow window(form, deliver, MainWindowScale(host.ScreenWidth()));
@@ -89,12 +52,8 @@ int Replay(const TProgramOptions& options, const std::string& script)
 {
     // The host shows its dialogs over the window, and the window draws the main
     // form: the form comes first, the host is attached before anything waits.
+    TForm1& form = StartProcess(nullptr, options);
     TProcess& process = Process();
-    process.MainForm = std::make_unique<TForm1>();
-    process.Client = std::make_unique<TGameClient>(*process.MainForm);
-    if (options.Seed)
-        process.Random.Seed(*options.Seed);
-    TForm1& form = *process.MainForm;
     int status = 0;
     {
         TMainWindow window(form, [](const std::function<void()>&) {}, 1.0);

@@ -1,4 +1,4 @@
-#include "ui/qt/ProgramOptions.h"
+#include "app/ProgramOptions.h"
 
 #include "data/Convert.h"
 

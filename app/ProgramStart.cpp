@@ -1,0 +1,44 @@
+#include "app/ProgramStart.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/MainForm.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
+
+TForm1& StartProcess(IHost* host, const TProgramOptions& options)
+{
+    TProcess& process = Process();
+    process.Host = host;
+    process.MainForm = std::make_unique<TForm1>();
+    process.Client = std::make_unique<TGameClient>(*process.MainForm);
+    if (options.Seed)
+        process.Random.Seed(*options.Seed);
+    return *process.MainForm;
+}
+
+void OpenMainForm(TForm1& form, const TProgramOptions& options)
+{
+    form.FormCreate();
+    if (!options.AppDir.empty()) {
+        std::error_code error;
+        Process().AppDir = std::filesystem::absolute(options.AppDir, error).string();
+        form.ShowProgramLogo();
+    }
+    form.FormShow();
+}
+
+void CloseMainForm(TForm1& form, const TProgramOptions& options)
+{
+    form.FormDestroy();
+    if (!options.Transcript.empty()) {
+        std::ofstream transcript(options.Transcript, std::ios::trunc);
+        transcript << form.RichEdit1.WrittenText();
+    }
+}
+
+void EndProcess()
+{
+    ResetProcess();
+}
