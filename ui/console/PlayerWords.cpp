@@ -74,28 +74,41 @@ void TPlayerWords::ShowMember(int slot) const
     std::cout << "   backpack: " << (pack.empty() ? "empty" : pack) << '\n';
 }
 
-void TPlayerWords::ShowForm() const
+void TPlayerWords::ShowForm()
 {
     TFormModel* form = Host.InputForm();
     if (!form)
         return;
     std::cout << "[" << (form->Caption.empty() ? form->Name() : form->Caption) << "]\n";
+    // What can be clicked gets a number: typing it clicks.
+    Clickable.clear();
     for (const auto& control : form->Controls()) {
         if (!form->IsShown(*control) || control->Kind == TControlKind::Panel)
             continue;
         const bool spin = control->Kind == TControlKind::SpinEdit || control->Kind == TControlKind::Gauge;
         if (control->Caption.empty() && control->Text.empty() && control->Items.empty() && !spin)
             continue;
-        std::cout << "  " << control->Name << ": " << control->Caption << control->Text;
+        const bool clickable = control->Enabled && (control->Kind == TControlKind::Button ||
+                                                    control->Kind == TControlKind::RadioButton ||
+                                                    control->Kind == TControlKind::CheckBox);
+        if (clickable) {
+            Clickable.push_back(control->Name);
+            std::cout << "  " << Clickable.size() << ". ";
+        } else {
+            std::cout << "     ";
+        }
+        std::cout << control->Caption << control->Text;
         if (spin)
-            std::cout << control->Position;
+            std::cout << control->Name << " " << control->Position;
         if (control->Kind == TControlKind::RadioButton || control->Kind == TControlKind::CheckBox)
-            std::cout << (control->Checked ? " (x)" : " ( )") << (control->Enabled ? "" : " disabled");
+            std::cout << (control->Checked ? " (x)" : " ( )");
+        if (control->Kind == TControlKind::Edit)
+            std::cout << "  [" << control->Name << "]";
         for (size_t item = 0; item < control->Items.size(); ++item)
-            std::cout << "\n     " << item << ": " << control->Items[item];
+            std::cout << "\n       " << item << ": " << control->Items[item];
         std::cout << '\n';
     }
-    std::cout << "(click NAME, type NAME TEXT, select NAME ENTRY, or close)\n";
+    std::cout << "(a number clicks; type NAME TEXT fills a field; select NAME ENTRY; close)\n";
 }
 
 std::string TPlayerWords::Translate(const std::string& typed)
@@ -122,8 +135,13 @@ std::string TPlayerWords::Translate(const std::string& typed)
     default:
         break;
     }
-    if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos)
-        return "choose " + word;
+    if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos) {
+        if (Host.Waiting() != TScriptedHost::TWaitKind::Form)
+            return "choose " + word;
+        const size_t number = static_cast<size_t>(StrToIntDef(word, 0));
+        if (number >= 1 && number <= Clickable.size())
+            return "click " + Clickable[number - 1];
+    }
     for (const TWord& known : Words)
         if (word == known.Typed)
             return known.Line;

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TForm1;
 class TScriptedHost;
@@ -21,11 +22,13 @@ private:
     std::string Translate(const std::string& typed);
     void ShowChoices() const;
     void ShowMember(int slot) const;
-    void ShowForm() const;
+    void ShowForm();
     static void ShowHelp();
 
     TScriptedHost& Host;
     TForm1& Form;
     TOutputEcho& Echo;
     std::chrono::steady_clock::time_point LastPrompt;
+    // The clickable controls of the form shown last, by their numbers.
+    std::vector<std::string> Clickable;
 };
