@@ -61,15 +61,6 @@ protected:
         Process().MainForm->EffectsManager = std::make_unique<TEffectsManager>();
     }
 
-    std::vector<TEffect*> Effects() const
-    {
-        std::vector<TEffect*> live;
-        for (const auto& effect : Process().MainForm->EffectsManager->Effects())
-            if (effect)
-                live.push_back(effect.get());
-        return live;
-    }
-
     TPlayer& Member()
     {
         auto player = std::make_unique<TPlayer>();
@@ -209,7 +200,7 @@ TEST_F(AttributesTest, BonusCodesAreSetDirectlyWithoutSideEffects)
         SetAttribute(&enemy, c.code, -3, 0);
         EXPECT_EQ(Snapshot(enemy), Snapshot(expected)) << "code " << c.code;
     }
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
 }
 
 TEST_F(AttributesTest, StatCodesGoThroughTheStatRules)
@@ -257,7 +248,7 @@ TEST_F(AttributesTest, StatCodesGoThroughTheStatRules)
     EXPECT_EQ(enemy.Resistances[3], -40);
     SetAttribute(&enemy, 18, 250, 0);
     EXPECT_EQ(enemy.Resistances[8], 250);
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
 }
 
 TEST_F(AttributesTest, ReadOnlyAndUnknownCodesChangeNothing)
@@ -271,7 +262,7 @@ TEST_F(AttributesTest, ReadOnlyAndUnknownCodesChangeNothing)
     }
     EXPECT_EQ(Snapshot(bram), before);
     EXPECT_EQ(Snapshot(bram.Base), baseBefore);
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
     SetAttribute(nullptr, 1, 5, 0);
 }
 
@@ -305,7 +296,7 @@ TEST_F(AttributesTest, LastingChangesOfAPlayerGoIntoItsPermanentRecord)
             EXPECT_EQ(Snapshot(bram.Base), Snapshot(expected)) << "code " << c.code << " duration " << duration;
         }
     }
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
 }
 
 TEST_F(AttributesTest, CurrentEnduranceAndManaAreNeverRecordedNorTimed)
@@ -321,7 +312,7 @@ TEST_F(AttributesTest, CurrentEnduranceAndManaAreNeverRecordedNorTimed)
     EXPECT_EQ(bram.end, 15);
     EXPECT_EQ(bram.mana, 3);
     EXPECT_EQ(Snapshot(bram.Base), baseBefore);
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
 }
 
 TEST_F(AttributesTest, TimedChangesBecomeAModifierEffectOfTheDeltaActuallyMade)
@@ -351,7 +342,7 @@ TEST_F(AttributesTest, TimedChangesBecomeAModifierEffectOfTheDeltaActuallyMade)
         EXPECT_EQ(GetAttribute(&bram, c.code), c.value < 0 && c.code == 33 ? 0 : c.value) << "code " << c.code;
         EXPECT_EQ(Snapshot(bram.Base), baseBefore) << "code " << c.code;
 
-        const auto effects = Effects();
+        const auto effects = LiveEffects();
         ASSERT_EQ(effects.size(), 1u) << "code " << c.code;
         auto* made = dynamic_cast<TEffectMod*>(effects[0]);
         ASSERT_NE(made, nullptr) << "code " << c.code;

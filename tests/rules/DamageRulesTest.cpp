@@ -37,15 +37,6 @@ protected:
         Goblin.end = 20;
     }
 
-    std::vector<TEffect*> Effects() const
-    {
-        std::vector<TEffect*> live;
-        for (const auto& effect : Process().MainForm->EffectsManager->Effects())
-            if (effect)
-                live.push_back(effect.get());
-        return live;
-    }
-
     TEnemy Goblin;
 };
 
@@ -174,7 +165,7 @@ TEST_F(DamageRulesTest, DurationZeroDoesNothingAtAll)
         EXPECT_EQ(ApplyDamage(&damage, &Goblin, 2), 0);
         EXPECT_EQ(Goblin.end, 20);
         EXPECT_EQ(Screen(), "");
-        EXPECT_TRUE(Effects().empty());
+        EXPECT_TRUE(LiveEffects().empty());
         Process().Random.Seed(1);  // drop whatever was not used
     }
 }
@@ -228,7 +219,7 @@ TEST_F(DamageRulesTest, DamageOverTimeBecomesAnEffectAndDealsNothingNow)
         EXPECT_EQ(Goblin.end, 20);
         EXPECT_EQ(Screen(), "");
 
-        const auto effects = Effects();
+        const auto effects = LiveEffects();
         ASSERT_EQ(effects.size(), 1u);
         const auto* effect = dynamic_cast<const TEffectDamage*>(effects[0]);
         ASSERT_NE(effect, nullptr);
@@ -253,7 +244,7 @@ TEST_F(DamageRulesTest, DamageOverTimeCarriesTheListOfAmounts)
     poison.Duration = 2;
     poison.Trigger = 1;
     EXPECT_EQ(ApplyDamage(&poison, &Goblin, 0), 0);
-    const auto effects = Effects();
+    const auto effects = LiveEffects();
     ASSERT_EQ(effects.size(), 1u);
     const auto& image = dynamic_cast<const TEffectDamage&>(*effects[0]).Damage;
     EXPECT_EQ(image.Form, dfList);
@@ -267,7 +258,7 @@ TEST_F(DamageRulesTest, DamageOverTimeFirstHitsOnItsFirstTick)
     fire.Duration = 3;
     fire.Trigger = 1;
     ApplyDamage(&fire, &Goblin, 0);
-    const auto effects = Effects();
+    const auto effects = LiveEffects();
     ASSERT_EQ(effects.size(), 1u);
     EXPECT_EQ(effects[0]->Counter, effects[0]->Period);
     EXPECT_EQ(effects[0]->Counter, 2);
@@ -282,7 +273,7 @@ TEST_F(DamageRulesTest, DurationWithoutTriggerHurtsAtOnce)
         damage.Trigger = trigger;
         EXPECT_EQ(ApplyDamage(&damage, &Goblin, 0), 4) << duration << "/" << trigger;
         EXPECT_EQ(Goblin.end, 16);
-        EXPECT_TRUE(Effects().empty());
+        EXPECT_TRUE(LiveEffects().empty());
     }
 }
 
@@ -297,7 +288,7 @@ TEST_F(DamageRulesTest, DamageByTextBuildsTheRecordFromItsArguments)
     EXPECT_EQ(Screen(), "Goblin took 4 fire damage\n");
 
     DamageByText(&Goblin, 0, "3-3", 1, 3, 9);
-    const auto effects = Effects();
+    const auto effects = LiveEffects();
     ASSERT_EQ(effects.size(), 1u);
     EXPECT_EQ(effects[0]->Remaining, 42);
     EXPECT_EQ(effects[0]->Period, 2);
@@ -329,7 +320,7 @@ TEST_F(DamageRulesTest, DamageByTextLeavesTheDeadAlone)
     DamageByText(&Goblin, 5, "2d6", 1, 3, 5);
     EXPECT_EQ(Goblin.end, 10);
     EXPECT_EQ(Screen(), "");
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
     DamageByText(nullptr, 5, "2d6", -1, -1, 1);
     EXPECT_EQ(Screen(), "");
 }
@@ -376,7 +367,7 @@ TEST_F(DamageRulesTest, PermanentModifiersGoThroughStatRulesAndAddBonusesDirectl
     EXPECT_EQ(Goblin.mana_max, 16);
     EXPECT_EQ(Goblin.mana, 10);
     EXPECT_EQ(Goblin.Resistances[4], 25);
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
 }
 
 TEST_F(DamageRulesTest, TimedModifiersChangeCurrentValuesBeforeTheMaximum)
@@ -426,7 +417,7 @@ TEST_F(DamageRulesTest, TimedModifiersRecordTheChangesActuallyMade)
     EXPECT_EQ(Goblin.Abilities[0], 17);
     EXPECT_EQ(Goblin.AttackMod, (std::array<int32_t, 4>{1 + 5, 6, 7, 8}));
 
-    const auto effects = Effects();
+    const auto effects = LiveEffects();
     ASSERT_EQ(effects.size(), 1u);
     const auto* made = dynamic_cast<const TEffectMod*>(effects[0]);
     ASSERT_NE(made, nullptr);
@@ -453,7 +444,7 @@ TEST_F(DamageRulesTest, TimedModifiersThatLeaveNoEnduranceKeepNoEffect)
     ApplyModifiers(special.get(), &Goblin);
     EXPECT_EQ(Goblin.end, 0);
     EXPECT_EQ(Goblin.Abilities[0], 2);
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
 }
 
 TEST_F(DamageRulesTest, ModifiersOfDurationZeroChangeNothing)
@@ -468,7 +459,7 @@ TEST_F(DamageRulesTest, ModifiersOfDurationZeroChangeNothing)
     EXPECT_EQ(Goblin.end_max, 20);
     EXPECT_EQ(Goblin.end, 20);
     EXPECT_EQ(Goblin.Armor, (std::array<int32_t, 4>{}));
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
     ApplyModifiers(special.get(), nullptr);
     ApplyModifiers(nullptr, &Goblin);
 }
@@ -530,7 +521,7 @@ TEST_F(DamageRulesMemberTest, PermanentModifiersOnAMemberGoIntoItsPermanentRecor
     EXPECT_EQ(aria.AttackMod[0], 1);
     EXPECT_EQ(base.AttackMod, (std::array<int32_t, 4>{0, 0, 0, 2}));
     EXPECT_EQ(base.DamageMod, (std::array<int32_t, 4>{0, 3, 0, 0}));
-    EXPECT_TRUE(Effects().empty());
+    EXPECT_TRUE(LiveEffects().empty());
 }
 
 TEST_F(DamageRulesMemberTest, TimedOrOutsideThePartyTheRecordStaysAsItWas)
@@ -544,7 +535,7 @@ TEST_F(DamageRulesMemberTest, TimedOrOutsideThePartyTheRecordStaysAsItWas)
     EXPECT_EQ(aria.Base.Abilities, before.Abilities);
     EXPECT_EQ(aria.Base.Armor, before.Armor);
     EXPECT_EQ(aria.Base.AttackMod, before.AttackMod);
-    EXPECT_EQ(Effects().size(), 1u);
+    EXPECT_EQ(LiveEffects().size(), 1u);
 
     TPlayer stranger;
     stranger.end_max = stranger.end = 20;

@@ -15,13 +15,7 @@ protected:
     void SetUp() override
     {
         EngineFixture::SetUp();
-        OpenSession();
-        Here.Id = 1003;
-        Form().LocationManager = std::make_unique<TLocationManager>();
-        // Just the contents table: where things come to lie.
-        Process().SessionDb = std::make_unique<TSQLite3>();
-        Process().SessionDb->Open(":memory:");
-        Process().SessionDb->Execute("create table loc_cont (loc_id INTEGER, ctype INTEGER, cont_id INTEGER, visible INTEGER)");
+        OpenSessionWithContents();
     }
 
     TPlayer& AddMember(int slot, const std::string& name)

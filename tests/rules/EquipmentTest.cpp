@@ -35,13 +35,7 @@ protected:
     void SetUp() override
     {
         EngineFixture::SetUp();
-        OpenSession();
-        Here.Id = 1003;
-        Form().LocationManager = std::make_unique<TLocationManager>();
-        // Just the contents table: where things come to lie.
-        Process().SessionDb = std::make_unique<TSQLite3>();
-        Process().SessionDb->Open(":memory:");
-        Process().SessionDb->Execute("create table loc_cont (loc_id INTEGER, ctype INTEGER, cont_id INTEGER, visible INTEGER)");
+        OpenSessionWithContents();
         Form().Party[0] = std::make_unique<TPlayer>();
         Member = Form().Party[0].get();
         Member->Name = "Aldric";

@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "app/MainForm.h"
+#include "data/SQLite.h"
 #include "platform/ScriptedHost.h"
+#include "rules/Effects.h"
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "world/Location.h"
+#include "world/LocationManager.h"
 
 class EngineFixture : public ::testing::Test {
 protected:
@@ -32,6 +35,29 @@ protected:
         Process().GameDir = "/tmp/vellumora-test-game";
         GameClient().CreateOptions();
         GameClient().CurrentLocation = &Here;
+    }
+
+    // An open session at location 1003 whose book holds just the contents table:
+    // where dropped things and bodies come to lie.
+    void OpenSessionWithContents()
+    {
+        OpenSession();
+        Here.Id = 1003;
+        Form().LocationManager = std::make_unique<TLocationManager>();
+        Process().SessionDb = std::make_unique<TSQLite3>();
+        Process().SessionDb->Open(":memory:");
+        Process().SessionDb->Execute(
+            "create table loc_cont (loc_id INTEGER, ctype INTEGER, cont_id INTEGER, visible INTEGER)");
+    }
+
+    // The effects the effects manager holds, without the freed slots.
+    std::vector<TEffect*> LiveEffects() const
+    {
+        std::vector<TEffect*> live;
+        for (const auto& effect : Process().MainForm->EffectsManager->Effects())
+            if (effect)
+                live.push_back(effect.get());
+        return live;
     }
 
     TForm1& Form() { return MainForm(); }
