@@ -278,16 +278,7 @@ TEST_F(ScriptTest, TheGateRefusesBeforeTheHiringAndTheStairWithoutLight)
 
 TEST_F(ScriptTest, AWaitingMemberAsksToBeTakenBack)
 {
-    Db().Execute("insert into creatures (id, template_id) values (50003, -1)");
-    auto waiting = std::make_unique<TPlayer>();
-    waiting->Id = 50003;
-    waiting->Name = "Corwin";
-    Data().SavePlayer(waiting.get(), 0);
-    auto figure = std::make_unique<TEntity>();
-    Data().LoadPlayerAsNpc(50003, figure.get());
-    figure->PlacementId = Form().LocationManager->InsertRow(1001, ctWaitingMember, true, 50003);
-    TEntity* standing = figure.get();
-    GameClient().CurrentLocation->AddNpc(std::move(figure));
+    TEntity* standing = LayWaitingMember(*GameClient().CurrentLocation);
     Queue("expect Corwin: Yes? What is it?\n"
           "expect-control LblChoice1 caption 1. Step in Corwin. I have need of you.\n"
           "choose 1");

@@ -9,6 +9,7 @@
 #include "data/SessionSchema.h"
 #include "support/AdventureFolder.h"
 #include "support/EngineFixture.h"
+#include "world/LocationManager.h"
 
 class SessionFixture : public EngineFixture {
 protected:
@@ -40,6 +41,23 @@ protected:
     {
         Db().Execute(query, true);
         return Db().Rows.empty() ? "<none>" : Db().Rows[0]->GetItem(Db().ColumnNames[0]);
+    }
+
+    // Corwin, a former member waiting at the given place, who talks through the
+    // built-in script.
+    TEntity* LayWaitingMember(TLocation& where)
+    {
+        Db().Execute("insert into creatures (id, template_id) values (50003, -1)");
+        auto waiting = std::make_unique<TPlayer>();
+        waiting->Id = 50003;
+        waiting->Name = "Corwin";
+        Data().SavePlayer(waiting.get(), 0);
+        auto figure = std::make_unique<TEntity>();
+        Data().LoadPlayerAsNpc(50003, figure.get());
+        figure->PlacementId = Form().LocationManager->InsertRow(where.Id, ctWaitingMember, true, 50003);
+        TEntity* laid = figure.get();
+        where.AddNpc(std::move(figure));
+        return laid;
     }
 
     std::unique_ptr<TAdventureFolder> Folder;

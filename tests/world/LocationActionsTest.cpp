@@ -181,22 +181,6 @@ protected:
         return laid;
     }
 
-    // A former member waiting here, who talks through the built-in script.
-    TEntity* LayWaitingMember()
-    {
-        Db().Execute("insert into creatures (id, template_id) values (50003, -1)");
-        auto waiting = std::make_unique<TPlayer>();
-        waiting->Id = 50003;
-        waiting->Name = "Corwin";
-        Data().SavePlayer(waiting.get(), 0);
-        auto figure = std::make_unique<TEntity>();
-        Data().LoadPlayerAsNpc(50003, figure.get());
-        figure->PlacementId = Form().LocationManager->InsertRow(Here.Id, ctWaitingMember, true, 50003);
-        TEntity* laid = figure.get();
-        Here.AddNpc(std::move(figure));
-        return laid;
-    }
-
     void FillBackpack()
     {
         for (int slot = 1; slot <= BackpackSlotCount; ++slot) {
@@ -514,7 +498,7 @@ TEST_F(LocationActionsTest, TalkToACharacter)
 
 TEST_F(LocationActionsTest, TalkToAWaitingFormerMember)
 {
-    LayWaitingMember();
+    LayWaitingMember(Here);
     Click("BtnTalk", {2, 1});
     EXPECT_EQ(Shown, (Lists{"Cancel|Corwin", "Step in Corwin. I have need of you.|Nothing, actually"}));
     EXPECT_NE(Output().find("Corwin: Yes? What is it?"), std::string::npos);
@@ -525,7 +509,7 @@ TEST_F(LocationActionsTest, TalkToAWaitingFormerMember)
 
 TEST_F(LocationActionsTest, TheSystemMessageScriptMayTakeOverTheTalk)
 {
-    LayWaitingMember();
+    LayWaitingMember(Here);
     Data().SysMsg = RecorderId;
     Answers["OnMessage12"] = 1;
     Click("BtnTalk", {2});
