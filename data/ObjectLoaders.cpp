@@ -485,7 +485,9 @@ int64_t TDataManager::DuplicateRow(int kind, int64_t sourceId, int64_t fallbackI
     if (copied)
         db.Execute("update " + table + " set id = " + Text(newId) + " where id = " + Text(db.LastInsertRowId()));
     db.CommitTransaction();
-    return newId;
+    // With nothing copied the new id would name no row and the object would
+    // be lost at the next load.
+    return copied ? newId : fallbackId;
 }
 
 void TDataManager::DeleteObject(std::unique_ptr<TItem>& item)

@@ -94,8 +94,20 @@ void TSQLite3::RunQuiet(const char* statement)
     sqlite3_free(errorText);
 }
 
-void TSQLite3::BeginTransaction() { RunQuiet("begin"); }
-void TSQLite3::CommitTransaction() { RunQuiet("commit"); }
+// Saving a creature saves its containers inside its own transaction: an inner
+// pair joins the outer one, so the whole save commits or none of it does.
+void TSQLite3::BeginTransaction()
+{
+    if (TransactionDepth++ == 0)
+        RunQuiet("begin");
+}
+
+void TSQLite3::CommitTransaction()
+{
+    if (TransactionDepth > 0 && --TransactionDepth > 0)
+        return;
+    RunQuiet("commit");
+}
 
 void TSQLite3::ClearRows()
 {
@@ -124,6 +136,7 @@ int TSQLite3::Close()
         // A closed connection must not be reached again through a stale handle.
         Handle = nullptr;
     }
+    TransactionDepth = 0;
     LastMessage = "Database Closed";
     return result;
 }

@@ -51,6 +51,7 @@ private:
     void RunQuiet(const char* statement);
 
     sqlite3* Handle = nullptr;
+    int TransactionDepth = 0;
 };
 
 // An SQL string literal: single-quoted, embedded quotes doubled.

@@ -113,6 +113,8 @@ TEST_F(ObjectLoadersTest, DuplicatesGetRowsOfTheirOwnOnlyWhenTheyKeepState)
     EXPECT_EQ(Value("select template_id from items where id = " + std::to_string(orphan.Id)), "1");
 
     EXPECT_EQ(Data().DuplicateObject(7, 1), 0);
+    // Nothing to copy at all: no id that names no row.
+    EXPECT_EQ(Data().DuplicateObject(okItem, 999999), 0);
 }
 
 TEST_F(ObjectLoadersTest, BuiltInItemsNeverTouchTheDatabase)

@@ -88,13 +88,25 @@ TEST_F(SQLiteTest, FailuresAreLoggedExceptMissingTables)
 TEST_F(SQLiteTest, TransactionsDiscardTheirErrors)
 {
     Db.BeginTransaction();
-    Db.BeginTransaction();  // fails: already inside one
     Db.Execute("insert into items values (1, 5, 'x')");
     Db.CommitTransaction();
     Db.CommitTransaction();  // fails: none open
     EXPECT_TRUE(Db.ErrorLog.empty());
     Db.Execute("select count(*) as n from items", true);
     EXPECT_EQ(Db.Rows[0]->GetItem("n"), "2");
+}
+
+TEST_F(SQLiteTest, AnInnerTransactionJoinsTheOuterOne)
+{
+    Db.BeginTransaction();
+    Db.Execute("delete from items");
+    Db.BeginTransaction();
+    Db.Execute("insert into items values (7, 1, 'inner')");
+    Db.CommitTransaction();
+    // Still inside the outer transaction: undoing it undoes the inner work too.
+    EXPECT_EQ(Db.Execute("rollback"), 0);
+    Db.Execute("select count(*) as n from items", true);
+    EXPECT_EQ(Db.Rows[0]->GetItem("n"), "1");
 }
 
 TEST(SQLiteClosedTest, NoDatabaseIsOpen)
