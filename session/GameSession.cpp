@@ -315,6 +315,8 @@ void TGameClient::LevelUpMember(int slot)
         for (const auto& effect : Form.EffectsManager->Effects())
             if (effect && effect->Target == member) {
                 Host().MessageDlg("Not while there are timed effects", TMsgDlgType::Information, mbOK);
+                // The button was switched off on the click; the member may still level up later.
+                RefreshMemberPanel(slot);
                 return;
             }
     // What the level-up changes goes into the permanent record as well.

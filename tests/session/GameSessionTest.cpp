@@ -4,6 +4,7 @@
 
 #include "platform/Settings.h"
 #include "rules/Creature.h"
+#include "rules/Effects.h"
 #include "script/ScriptClasses.h"
 #include "script/ScriptObject.h"
 #include "support/AdventureFolder.h"
@@ -189,6 +190,22 @@ TEST_F(GameSessionTest, GaugeColours)
     GameClient().RefreshMemberGauges(2);
     EXPECT_EQ(Form().Control("HP2").Caption, "(0)");
     EXPECT_EQ(Form().Control("MainGraphHP2").Hint, "");
+}
+
+TEST_F(GameSessionTest, ALevelUpRefusedForTimedEffectsKeepsTheButton)
+{
+    StartGame();
+    TPlayer& member = AddMember(1);
+    member.experience = member.next_level = 1250;
+    GameClient().RefreshMemberPanel(1);
+    ASSERT_TRUE(Form().Control("BtnLevelUp1").Enabled);
+    auto effect = std::make_unique<TEffect>();
+    effect->Target = &member;
+    Form().EffectsManager->Add(std::move(effect));
+    Queue("expect-box Not while there are timed effects\nanswer ok");
+    Form().Click("BtnLevelUp1");
+    EXPECT_EQ(member.level, 0);
+    EXPECT_TRUE(Form().Control("BtnLevelUp1").Enabled);
 }
 
 TEST_F(GameSessionTest, AdventureDetailsNeedABook)
