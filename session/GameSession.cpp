@@ -205,22 +205,27 @@ void TGameClient::EnterLocation(int64_t locationId)
         RefreshExitButtons();
         return;
     }
+    // A script that moves the party on may have put another location into this
+    // pool slot, so after the scripts the place is known by its id.
+    const int64_t id = location->Id;
+    auto stillHere = [this, id] { return CurrentLocation && CurrentLocation->Id == id; };
     if (location->Visited) {
         location->ShowArrivalText();
-        if (RunLocationScript(seOnEnter) != 0 && CurrentLocation == location) {
+        if (RunLocationScript(seOnEnter) != 0 && stillHere()) {
             AppendText("");
-            location->ShowContents();
+            CurrentLocation->ShowContents();
         }
     } else {
         location->ShowArrivalText();
         int32_t result = RunLocationScript(seOnFirstEnter);
-        if (result == -1)
+        if (result == -1 && stillHere())
             result = RunLocationScript(seOnEnter);
-        if (result != 0 && CurrentLocation == location)
-            location->ShowContents();
+        if (result != 0 && stillHere())
+            CurrentLocation->ShowContents();
         if (Process().SessionDb)
-            Process().SessionDb->Execute("update locations set visited = 1 where id = " + std::to_string(location->Id));
-        location->Visited = true;
+            Process().SessionDb->Execute("update locations set visited = 1 where id = " + std::to_string(id));
+        if (TLocation* entered = Form.LocationManager ? Form.LocationManager->LoadedLocation(id) : nullptr)
+            entered->Visited = true;
     }
     RefreshExitButtons();
 }

@@ -6,6 +6,7 @@
 #include "rules/Creature.h"
 #include "rules/Effects.h"
 #include "script/ScriptClasses.h"
+#include "script/ScriptCommands.h"
 #include "script/ScriptObject.h"
 #include "support/AdventureFolder.h"
 #include "support/EngineFixture.h"
@@ -20,7 +21,8 @@ insert into general (name, value) values ('MinLvl', '1'), ('MaxLvl', '18'), ('Ma
 insert into texts (id, file, text) values (1, 'gate_intro.txt', 'You arrive at the gate.'), (2, 'gate.txt', 'The gate.');
 insert into locations (id, name, intro_id, desc_id, brief, script_id) values
   (1001, 'The Gate', 1, 2, 'A tall gate.', 990001), (1002, 'The Square', 0, 0, 'An empty square.', 990002),
-  (1003, 'The Cellar', 0, 0, 'A damp cellar.', 0), (1004, 'The Crack', 0, 0, 'A narrow crack.', 0);
+  (1003, 'The Cellar', 0, 0, 'A damp cellar.', 0), (1004, 'The Crack', 0, 0, 'A narrow crack.', 0),
+  (1005, 'The Pit', 0, 0, 'A pit with a rope up.', 990003);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values
   (1002, 1001, 'the square', 1, 1), (1003, 1001, 'the cellar door', 11, 1), (1004, 1001, 'a crack in the wall', 13, 1),
   (1001, 1002, 'the gate', 3, 1), (1001, 1003, 'up the steps', 12, 1);
@@ -38,6 +40,16 @@ public:
     static inline int Enters = 0;
 };
 
+// The pit: its first visit sends the party straight back up to the gate.
+class TPitScript : public TScriptObject {
+public:
+    int32_t OnFirstEnter() override
+    {
+        Cmd().MoveParty(1001);
+        return -1;
+    }
+};
+
 class TSquareScript : public TScriptObject {
 public:
     int32_t OnFirstEnter() override { return 0; }
@@ -51,6 +63,7 @@ protected:
         EngineFixture::SetUp();
         RegisterScriptClass(990001, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TGateScript>()); });
         RegisterScriptClass(990002, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TSquareScript>()); });
+        RegisterScriptClass(990003, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TPitScript>()); });
         TGateScript::Enters = 0;
         Form().FormCreate();
         Process().AppDir = Folder.Temp.Path;
@@ -190,6 +203,19 @@ TEST_F(GameSessionTest, GaugeColours)
     GameClient().RefreshMemberGauges(2);
     EXPECT_EQ(Form().Control("HP2").Caption, "(0)");
     EXPECT_EQ(Form().Control("MainGraphHP2").Hint, "");
+}
+
+TEST_F(GameSessionTest, AFirstVisitThatMovesThePartyOnEndsThere)
+{
+    StartGame();
+    ASSERT_EQ(TGateScript::Enters, 1);
+    GameClient().EnterLocation(1005);
+    // The gate's own arrival ran once; the pit's fallback must not run the gate's again.
+    EXPECT_EQ(TGateScript::Enters, 2);
+    ASSERT_NE(GameClient().CurrentLocation, nullptr);
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1001);
+    EXPECT_EQ(Process().SessionDb->Query("select visited from locations where id = 1005")[0]->GetItem("visited"), "1");
+    EXPECT_TRUE(Form().LocationManager->LoadedLocation(1005)->Visited);
 }
 
 TEST_F(GameSessionTest, ALevelUpRefusedForTimedEffectsKeepsTheButton)
