@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "app/MainForm.h"
 #include "session/GameClient.h"
@@ -29,13 +30,18 @@ void OpenMainForm(TForm1& form, const TProgramOptions& options)
     form.FormShow();
 }
 
-void CloseMainForm(TForm1& form, const TProgramOptions& options)
+bool CloseMainForm(TForm1& form, const TProgramOptions& options)
 {
     form.FormDestroy();
-    if (!options.Transcript.empty()) {
-        std::ofstream transcript(options.Transcript, std::ios::trunc);
-        transcript << form.RichEdit1.WrittenText();
-    }
+    if (options.Transcript.empty())
+        return true;
+    std::ofstream transcript(options.Transcript, std::ios::trunc);
+    transcript << form.RichEdit1.WrittenText();
+    transcript.close();
+    if (transcript)
+        return true;
+    std::cerr << options.Transcript << ": the transcript cannot be written\n";
+    return false;
 }
 
 void EndProcess()

@@ -13,6 +13,7 @@ TForm1& StartProcess(IHost* host, const TProgramOptions& options);
 // The window's creation and first showing, with the program folder given winning
 // over the one the settings remember.
 void OpenMainForm(TForm1& form, const TProgramOptions& options);
-// The options written back, and the transcript when one was asked for.
-void CloseMainForm(TForm1& form, const TProgramOptions& options);
+// The options written back, and the transcript when one was asked for; false,
+// said on standard error, when the transcript cannot be written.
+bool CloseMainForm(TForm1& form, const TProgramOptions& options);
 void EndProcess();

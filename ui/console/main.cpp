@@ -73,7 +73,8 @@ int main(int argc, char** argv)
         echo.Flush();
         status = interactive ? 0 : 1;
     }
-    CloseMainForm(form, *arguments);
+    if (!CloseMainForm(form, *arguments))
+        status = 1;
     EndProcess();
     return status;
 }

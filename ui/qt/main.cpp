@@ -33,6 +33,7 @@ int Play(const TProgramOptions& options)
 {
     TQtHost host(SettingsFileName(options.Config));
     TForm1& form = StartProcess(&host, options);
+    bool written = true;
     {
         const TDeliver deliver = [&host](const std::function<void()>& handler) { host.Deliver(handler); };
         TMainWindow window(form, deliver, MainWindowScale(host.ScreenWidth()));
@@ -41,11 +42,11 @@ int Play(const TProgramOptions& options)
         host.Deliver([&] { OpenMainForm(form, options); });
         window.show();
         host.RunMainLoop([&form] { return form.ExitRequested; });
-        host.Deliver([&] { CloseMainForm(form, options); });
+        host.Deliver([&] { written = CloseMainForm(form, options); });
         host.DetachMainWindow();
     }
     EndProcess();
-    return 0;
+    return written ? 0 : 1;
 }
 
 int Replay(const TProgramOptions& options, const std::string& script)
@@ -79,7 +80,8 @@ int Replay(const TProgramOptions& options, const std::string& script)
             // The host has said why.
             status = 1;
         }
-        CloseMainForm(form, options);
+        if (!CloseMainForm(form, options))
+            status = 1;
         process.Host = nullptr;
     }
     EndProcess();
