@@ -135,6 +135,12 @@ void TDataManager::LoadCreature(int64_t id, TCreature* creature)
     TSQLite3& db = Session();
     const TRecordSet contents =
         Query("select * from creature_contents where creature_id = " + Text(initialised ? id : templateId));
+    // A creature's first load copies its objects and records where they went.
+    auto recordCopy = [&](int64_t objectId, int kind, int place) {
+        if (copy && objectId != 0)
+            db.Execute("insert into creature_contents (creature_id,cont_id,cont_type,body_part_id) values(" + Text(id) +
+                       ", " + Text(objectId) + ", " + Text(kind) + ", " + Text(place) + " )");
+    };
     db.BeginTransaction();
     for (const auto& content : contents) {
         const int place = StrToIntDef(content->GetItem("body_part_id"), 0);
@@ -146,9 +152,7 @@ void TDataManager::LoadCreature(int64_t id, TCreature* creature)
             const int64_t objectId = object->Id;
             if (!creature->PutInBackpack(object, place))
                 object.reset();
-            if (copy && objectId != 0)
-                db.Execute("insert into creature_contents (creature_id,cont_id,cont_type,body_part_id) values(" +
-                           Text(id) + ", " + Text(objectId) + ", " + Text(kind) + ", " + Text(place) + " )");
+            recordCopy(objectId, kind, place);
             continue;
         }
         if (place >= FirstBodyPlace && place <= 200 && (kind == 1 || kind == 2)) {
@@ -167,10 +171,11 @@ void TDataManager::LoadCreature(int64_t id, TCreature* creature)
             creature->PutInQuickSlot(object, place - FirstQuickPlace);
         else if (place < FirstBodyPlace + BodySlotCount && creature->Equip(object, place - FirstBodyPlace))
             object.reset();  // whatever the slot held before is not kept
-        if (copy && objectId != 0)
-            db.Execute("insert into creature_contents (creature_id,cont_id,cont_type,body_part_id) values(" + Text(id) +
-                       ", " + Text(objectId) + ", " + Text(kind) + ", " + Text(place) + " )");
+        recordCopy(objectId, kind, place);
     }
+    // Marked in the same transaction as the copies, so they are never made twice.
+    if (ownRow)
+        db.Execute("update creatures set cinitialized = 1 where id = " + Text(id));
     db.CommitTransaction();
 
     if (enemy) {
@@ -187,8 +192,6 @@ void TDataManager::LoadCreature(int64_t id, TCreature* creature)
             }
         }
     }
-    if (ownRow)
-        db.Execute("update creatures set cinitialized = 1 where id = " + Text(id));
 }
 
 void TDataManager::SaveCreature(TCreature* creature)
