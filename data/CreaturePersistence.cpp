@@ -1,4 +1,6 @@
 // Loading and saving creatures, NPCs and player characters with what they carry.
+#include <functional>
+
 #include "data/Convert.h"
 #include "data/DataManager.h"
 #include "platform/Host.h"
@@ -46,6 +48,32 @@ int KindOf(const TItem& item)
 bool Occupied(const TItem* item)
 {
     return item && item->Id > 0;
+}
+
+// Writes the contents rows of a creature or player into the given table: the
+// first backpack slots, then the quick slots and the body slots, where a
+// container counts as an item. Each occupied backpack object is handed on.
+void WriteContents(TSQLite3& db, const std::string& table, const std::string& id, const TCreature& creature,
+                   int backpackSlots, const std::function<void(const TItem&)>& afterBackpackObject)
+{
+    auto write = [&](const TItem* item, int kind, int place) {
+        if (Occupied(item))
+            db.Execute("insert into " + table + " values (" + id + ", " + Text(item->Id) + ", " + Text(kind) + ", " +
+                       Text(place) + ")");
+    };
+    auto weaponOrItem = [](const TItem* item) { return dynamic_cast<const TWeapon*>(item) ? 2 : 1; };
+    for (int slot = 1; slot <= backpackSlots; ++slot)
+        if (const TItem* item = creature.Backpack[slot - 1].get()) {
+            write(item, KindOf(*item), slot);
+            if (Occupied(item))
+                afterBackpackObject(*item);
+        }
+    for (int slot = 1; slot <= QuickSlotCount; ++slot)
+        if (const TItem* item = creature.QuickSlots[slot - 1].get())
+            write(item, weaponOrItem(item), FirstQuickPlace + slot);
+    for (int slot = 0; slot < BodySlotCount; ++slot)
+        if (const TItem* item = creature.HeldInBodySlot(slot))
+            write(item, weaponOrItem(item), FirstBodyPlace + slot);
 }
 
 // The statistics both creatures and players store in columns of the same names.
@@ -208,21 +236,8 @@ void TDataManager::SaveCreature(TCreature* creature)
     const std::string id = Text(creature->Id);
     db.BeginTransaction();
     db.Execute("delete from creature_contents where creature_id = " + id);
-    auto write = [&](const TItem* item, int kind, int place) {
-        if (Occupied(item))
-            db.Execute("insert into creature_contents values (" + id + ", " + Text(item->Id) + ", " + Text(kind) +
-                       ", " + Text(place) + ")");
-    };
     // A creature keeps only the first four places of its backpack.
-    for (int slot = 1; slot <= 4; ++slot)
-        if (const TItem* item = creature->Backpack[slot - 1].get())
-            write(item, KindOf(*item), slot);
-    for (int slot = 1; slot <= QuickSlotCount; ++slot)
-        if (const TItem* item = creature->QuickSlots[slot - 1].get())
-            write(item, dynamic_cast<const TWeapon*>(item) ? 2 : 1, FirstQuickPlace + slot);
-    for (int slot = 0; slot < BodySlotCount; ++slot)
-        if (const TItem* item = creature->HeldInBodySlot(slot))
-            write(item, dynamic_cast<const TWeapon*>(item) ? 2 : 1, FirstBodyPlace + slot);
+    WriteContents(db, "creature_contents", id, *creature, 4, [](const TItem&) {});
     db.Execute("update creatures set cgold = " + Text(creature->Gold) + ", " + " cendurance = " + Text(creature->end) +
                ", " + " cmana = " + Text(creature->mana) + " where id = " + id + " and id <> template_id");
     db.CommitTransaction();
@@ -290,23 +305,10 @@ void TDataManager::SavePlayer(TPlayer* player, int32_t partyPosition)
                    ", " + SqlQuote(skill.skill_name) + ", 1 , " + Text(skill.skill_value) + ", " +
                    SqlQuote(skill.skill_script) + ")");
     db.Execute("delete from player_contents where player_id = " + id);
-    auto write = [&](const TItem* item, int kind, int place) {
-        if (Occupied(item))
-            db.Execute("insert into player_contents values (" + id + ", " + Text(item->Id) + ", " + Text(kind) + ", " +
-                       Text(place) + ")");
-    };
-    for (int slot = 1; slot <= BackpackSlotCount; ++slot)
-        if (const TItem* item = player->Backpack[slot - 1].get()) {
-            write(item, KindOf(*item), slot);
-            if (item->Container && Occupied(item))
-                SaveContainer(item->Container.get());
-        }
-    for (int slot = 1; slot <= QuickSlotCount; ++slot)
-        if (const TItem* item = player->QuickSlots[slot - 1].get())
-            write(item, dynamic_cast<const TWeapon*>(item) ? 2 : 1, FirstQuickPlace + slot);
-    for (int slot = 0; slot < BodySlotCount; ++slot)
-        if (const TItem* item = player->HeldInBodySlot(slot))
-            write(item, dynamic_cast<const TWeapon*>(item) ? 2 : 1, FirstBodyPlace + slot);
+    WriteContents(db, "player_contents", id, *player, BackpackSlotCount, [this](const TItem& item) {
+        if (item.Container)
+            SaveContainer(item.Container.get());
+    });
     db.CommitTransaction();
 }
 
