@@ -298,31 +298,15 @@ void TDataManager::LoadContainer(int64_t id, TItem* item)
         if (fill >= container->Contents.size())
             break;
         const int64_t contentId = StrToInt64Def(content->GetItem("content_id"), 0);
-        std::unique_ptr<TItem> object;
-        switch (StrToIntDef(content->GetItem("type"), 0)) {
-        case 1:
-            object = std::make_unique<TItem>();
-            LoadItem(contentId, object.get(), false);
-            break;
-        case 2: {
-            auto weapon = std::make_unique<TWeapon>();
-            LoadWeapon(contentId, weapon.get(), false);
-            object = std::move(weapon);
-            break;
-        }
-        case 3:
-            if (ContainersLoading.count(contentId))
-                continue;
-            object = std::make_unique<TItem>();
-            LoadContainer(contentId, object.get());
-            break;
-        case 4:
+        const int kind = StrToIntDef(content->GetItem("type"), 0);
+        if (kind == 4) {
             container->Gold = static_cast<int32_t>(contentId);
             continue;
-        default:
-            continue;
         }
-        container->Contents[fill++] = std::move(object);
+        if (kind == 3 && ContainersLoading.count(contentId))
+            continue;
+        if (std::unique_ptr<TItem> object = LoadContent(kind, contentId, false))
+            container->Contents[fill++] = std::move(object);
     }
     ContainersLoading.erase(id);
 
