@@ -40,6 +40,14 @@ TKeyTable MakeKey(int offset)
     return key;
 }
 
+// Every cipher here is the same repeating xor; only the key differs.
+template <typename Bytes, typename Key>
+void XorWithKey(Bytes& bytes, const Key& key)
+{
+    for (size_t index = 0; index < bytes.size(); ++index)
+        bytes[index] = static_cast<typename Bytes::value_type>(static_cast<uint8_t>(bytes[index]) ^ key[index % key.size()]);
+}
+
 } // namespace
 
 const std::array<uint8_t, 2048> KeyMaterial = MakeKeyMaterial();
@@ -72,8 +80,7 @@ std::vector<std::string> DecipherLines(const std::vector<std::string>& source, c
         }
         position = (position + 1) % 4;
     }
-    for (size_t index = 0; index < bytes.size(); ++index)
-        bytes[index] = static_cast<char>(static_cast<uint8_t>(bytes[index]) ^ key[index % key.size()]);
+    XorWithKey(bytes, key);
     return SplitLines(bytes);
 }
 
@@ -82,8 +89,7 @@ std::string EncipherLines(const std::vector<std::string>& lines, const TKeyTable
     std::string bytes;
     for (const std::string& line : lines)
         bytes += line + "\r\n";
-    for (size_t index = 0; index < bytes.size(); ++index)
-        bytes[index] = static_cast<char>(static_cast<uint8_t>(bytes[index]) ^ key[index % key.size()]);
+    XorWithKey(bytes, key);
 
     std::string encoded;
     for (size_t start = 0; start < bytes.size(); start += 3) {
@@ -100,14 +106,12 @@ std::string EncipherLines(const std::vector<std::string>& lines, const TKeyTable
 
 std::vector<uint8_t> DecipherStream(const std::vector<uint8_t>& source, const TKeyTable& key)
 {
-    std::vector<uint8_t> target(source.size());
-    for (size_t index = 0; index < source.size(); ++index)
-        target[index] = source[index] ^ key[index % key.size()];
+    std::vector<uint8_t> target = source;
+    XorWithKey(target, key);
     return target;
 }
 
 void CharacterFileCipher(std::vector<uint8_t>& bytes)
 {
-    for (size_t index = 0; index < bytes.size(); ++index)
-        bytes[index] ^= KeyMaterial[index % KeyMaterial.size()];
+    XorWithKey(bytes, KeyMaterial);
 }

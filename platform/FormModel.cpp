@@ -52,31 +52,33 @@ const TControlState& TFormModel::Control(const std::string& name) const
     return const_cast<TFormModel*>(this)->Control(name);
 }
 
-bool TFormModel::Usable(const TControlState* control) const
+namespace {
+
+// A control counts only when it and every container around it pass the test.
+// The depth bound guards against a parent cycle.
+template <typename Passes>
+bool AllTheWayUp(const TFormModel& form, const TControlState* control, Passes passes)
 {
-    // A control can be reached only when it and every container around it are
-    // shown and enabled. The depth bound guards against a parent cycle.
     for (int depth = 0; control && depth < 64; ++depth) {
-        if (!control->Visible || !control->Enabled)
+        if (!passes(*control))
             return false;
         if (control->Parent.empty())
             return true;
-        control = Find(control->Parent);
+        control = form.Find(control->Parent);
     }
     return false;
 }
 
+} // namespace
+
+bool TFormModel::Usable(const TControlState* control) const
+{
+    return AllTheWayUp(*this, control, [](const TControlState& c) { return c.Visible && c.Enabled; });
+}
+
 bool TFormModel::IsShown(const TControlState& control) const
 {
-    const TControlState* current = &control;
-    for (int depth = 0; current && depth < 64; ++depth) {
-        if (!current->Visible)
-            return false;
-        if (current->Parent.empty())
-            return true;
-        current = Find(current->Parent);
-    }
-    return false;
+    return AllTheWayUp(*this, &control, [](const TControlState& c) { return c.Visible; });
 }
 
 bool TFormModel::Fire(const std::string& name, THandler TControlState::*handler)
