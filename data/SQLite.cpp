@@ -95,18 +95,40 @@ void TSQLite3::RunQuiet(const char* statement)
 }
 
 // Saving a creature saves its containers inside its own transaction: an inner
-// pair joins the outer one, so the whole save commits or none of it does.
+// pair joins the outer one as a savepoint, so the whole save commits or none of it does.
 void TSQLite3::BeginTransaction()
 {
     if (TransactionDepth++ == 0)
         RunQuiet("begin");
+    else
+        RunQuiet(("savepoint nested" + std::to_string(TransactionDepth)).c_str());
 }
 
 void TSQLite3::CommitTransaction()
 {
-    if (TransactionDepth > 0 && --TransactionDepth > 0)
+    if (TransactionDepth == 0) {
+        RunQuiet("commit");
         return;
-    RunQuiet("commit");
+    }
+    if (TransactionDepth > 1)
+        RunQuiet(("release nested" + std::to_string(TransactionDepth)).c_str());
+    else
+        RunQuiet("commit");
+    --TransactionDepth;
+}
+
+void TSQLite3::RollbackTransaction()
+{
+    if (TransactionDepth == 0)
+        return;
+    if (TransactionDepth > 1) {
+        const std::string name = "nested" + std::to_string(TransactionDepth);
+        RunQuiet(("rollback to " + name).c_str());
+        RunQuiet(("release " + name).c_str());
+    } else {
+        RunQuiet("rollback");
+    }
+    --TransactionDepth;
 }
 
 void TSQLite3::ClearRows()

@@ -28,8 +28,12 @@ public:
     // the result rows collected, otherwise the previous rows stay.
     int Execute(const std::string& statement, bool rowsWanted = false);
     int64_t LastInsertRowId();
+    // An inner pair nests inside the outer transaction as a savepoint, so an inner
+    // rollback undoes only its own part and the outer work may still commit.
     void BeginTransaction();
     void CommitTransaction();
+    void RollbackTransaction();
+    int Depth() const { return TransactionDepth; }
     void ClearRows();
     // Takes the rows over, for a caller that runs further queries while it reads them.
     TRecordSet TakeRows();
@@ -52,6 +56,30 @@ private:
 
     sqlite3* Handle = nullptr;
     int TransactionDepth = 0;
+};
+
+// Begins a transaction and rolls it back unless Commit was called, so a load or
+// save left by an exception leaves the database as it was.
+class TTransaction {
+public:
+    explicit TTransaction(TSQLite3& db) : Db(db) { Db.BeginTransaction(); }
+    ~TTransaction()
+    {
+        if (!Done)
+            Db.RollbackTransaction();
+    }
+    TTransaction(const TTransaction&) = delete;
+    TTransaction& operator=(const TTransaction&) = delete;
+
+    void Commit()
+    {
+        Done = true;
+        Db.CommitTransaction();
+    }
+
+private:
+    TSQLite3& Db;
+    bool Done = false;
 };
 
 // An SQL string literal: single-quoted, embedded quotes doubled.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "data/Convert.h"
 #include "data/SQLite.h"
 #include "support/TempFolder.h"
@@ -107,6 +109,34 @@ TEST_F(SQLiteTest, AnInnerTransactionJoinsTheOuterOne)
     EXPECT_EQ(Db.Execute("rollback"), 0);
     Db.Execute("select count(*) as n from items", true);
     EXPECT_EQ(Db.Rows[0]->GetItem("n"), "1");
+}
+
+TEST_F(SQLiteTest, AScopeLeftByAnExceptionUndoesOnlyItsOwnPart)
+{
+    {
+        TTransaction outer(Db);
+        Db.Execute("insert into items values (7, 1, 'outer')");
+        try {
+            TTransaction inner(Db);
+            Db.Execute("insert into items values (8, 1, 'inner')");
+            throw std::runtime_error("load failed");
+        } catch (const std::runtime_error&) {
+        }
+        outer.Commit();
+    }
+    EXPECT_EQ(Db.Depth(), 0);
+    Db.Execute("select group_concat(id) as ids from items", true);
+    EXPECT_EQ(Db.Rows[0]->GetItem("ids"), "27000217,7");
+
+    try {
+        TTransaction failed(Db);
+        Db.Execute("delete from items");
+        throw std::runtime_error("save failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(Db.Depth(), 0);
+    Db.Execute("select count(*) as n from items", true);
+    EXPECT_EQ(Db.Rows[0]->GetItem("n"), "2");
 }
 
 TEST(SQLiteClosedTest, NoDatabaseIsOpen)
