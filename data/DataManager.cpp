@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "app/AdvDetailsForm.h"
+#include "data/AdventureLookups.h"
 #include "data/Cipher.h"
 #include "data/Convert.h"
 #include "data/Picture.h"
@@ -95,6 +96,7 @@ bool TDataManager::Open()
             settings.SetItem(name, value);
     }
     ReadSettings(settings);
+    IndexAdventureLookups(AdventureDb);
 
     AdventureDb.Execute("select name from item_types where id > 19 ", true);
     for (const auto& row : AdventureDb.Rows)

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "data/DataManager.h"
 #include "data/SQLite.h"
+#include "data/SessionLookups.h"
 #include "data/SessionSchema.h"
 #include "platform/Host.h"
 #include "rules/CharGen.h"
@@ -133,7 +134,9 @@ void TGameClient::StartNewGame()
     process.SessionDb = std::make_unique<TSQLite3>();
     process.SessionDb->Open((game / "temp.db").string());
     process.SessionDb->LogErrors = true;
+    UseScratchSettings(*process.SessionDb);
     ConvertToSessionDatabase(*process.SessionDb);
+    PrepareSessionDatabase(*process.SessionDb);
     form.Caption = std::string(WindowCaption) + " - " + data.AdventureTitle;
     for (const char* logo : {"logo.bmp", "logo.jpg", "logo.jpeg"})
         if (data.LoadPicture(logo, form.Control("Image")))

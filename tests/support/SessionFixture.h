@@ -1,11 +1,13 @@
 // An open adventure with its session database: the data manager on a Game folder
-// made from the statements a test gives, and temp.db converted from it.
+// made from the statements a test gives, and temp.db converted from it and prepared
+// for play as a new game prepares it.
 #pragma once
 
 #include <filesystem>
 
 #include "data/DataManager.h"
 #include "data/SQLite.h"
+#include "data/SessionLookups.h"
 #include "data/SessionSchema.h"
 #include "support/AdventureFolder.h"
 #include "support/EngineFixture.h"
@@ -23,7 +25,9 @@ protected:
         Process().SessionDb = std::make_unique<TSQLite3>();
         Process().SessionDb->Open(temp);
         Process().SessionDb->LogErrors = true;
+        UseScratchSettings(*Process().SessionDb);
         ConvertToSessionDatabase(*Process().SessionDb);
+        PrepareSessionDatabase(*Process().SessionDb);
         Form().DataManager = std::make_unique<TDataManager>(Folder->Game());
         ASSERT_TRUE(Data().Opened());
     }
