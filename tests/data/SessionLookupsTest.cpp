@@ -57,7 +57,6 @@ TEST_F(SessionLookupsTest, LookupsByOwnerSearchRatherThanScan)
         "select * from locations where id = 7",
         "select ROWID as loc_ci, loc_id,ctype,cont_id,visible from loc_cont where loc_id = 7",
         "select exit_id,exit_name,orientation from exits where visible = 1 and loc_id = 7",
-        "select ROWID as loc_ci,loc_id,ctype,cont_id,visible from loc_cont where ctype = 20 and cont_id = 7",
         "update locations set visited = 1 where id = 7",
         "select * from item_templates t, items i where t.id = i.template_id and i.id = 7",
         "select * from creature_templates t, creatures c where t.id = c.template_id and c.id = 7",

@@ -5,14 +5,11 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "data/SQLite.h"
-#include "data/SessionSchema.h"
-
 namespace fs = std::filesystem;
 
 namespace {
 
-// Where traced statements go while a conversion is recorded.
+// Where traced statements go while work is recorded.
 std::vector<std::string>* Recording = nullptr;
 
 int TraceStatement(unsigned, void*, void* statement, void*)
@@ -22,7 +19,7 @@ int TraceStatement(unsigned, void*, void* statement, void*)
     return 0;
 }
 
-// Runs on every connection opened; the engine's connection is private to it.
+// Runs on every connection opened; the engine's connections are private to it.
 int TraceNewConnection(sqlite3* db, const char**, const sqlite3_api_routines*)
 {
     sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &TraceStatement, nullptr);
@@ -31,22 +28,15 @@ int TraceNewConnection(sqlite3* db, const char**, const sqlite3_api_routines*)
 
 } // namespace
 
-std::vector<std::string> RecordConversion(const std::string& gameFolder)
+std::vector<std::string> RecordStatements(const std::function<void()>& work)
 {
-    const fs::path game(gameFolder);
-    const fs::path copy = game / "recorded.db";
-    fs::copy_file(game / "data.db", copy, fs::copy_options::overwrite_existing);
     std::vector<std::string> statements;
-    sqlite3_auto_extension(reinterpret_cast<void (*)()>(&TraceNewConnection));
-    {
-        TSQLite3 db;
-        db.Open(copy.string());
-        Recording = &statements;
-        ConvertToSessionDatabase(db);
-        Recording = nullptr;
-    }
-    sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&TraceNewConnection));
-    fs::remove(copy);
+    const auto entry = reinterpret_cast<void (*)()>(&TraceNewConnection);
+    sqlite3_auto_extension(entry);
+    Recording = &statements;
+    work();
+    Recording = nullptr;
+    sqlite3_cancel_auto_extension(entry);
     return statements;
 }
 

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "data/DataManager.h"
 #include "data/SQLite.h"
+#include "data/SessionSchema.h"
 #include "platform/OutputPane.h"
 #include "session/StyledText.h"
 #include "tools/bench/BenchGame.h"
@@ -91,9 +93,11 @@ int Opposite(int orientation)
 }
 
 struct TWalkFigures {
-    double Ms = 0;
-    double StartMiB = 0;
-    double PeakMiB = 0;
+    TTiming Time;
+    double HeapStartMiB = 0;
+    double HeapEndMiB = 0;
+    double HeapPeakMiB = 0;
+    double ResidentPeakMiB = 0;
 };
 
 TWalkFigures Walk(const std::string& appDir, int moves)
@@ -101,11 +105,13 @@ TWalkFigures Walk(const std::string& appDir, int moves)
     TBenchGame game(appDir);
     TSweep sweep;
     TWalkFigures figures;
-    figures.StartMiB = figures.PeakMiB = ResidentMiB();
+    figures.HeapStartMiB = figures.HeapPeakMiB = HeapInUseMiB();
     for (int move = 0; move < moves; ++move) {
-        figures.Ms += TimeMs([&] { sweep.Step(game); });
-        figures.PeakMiB = std::max(figures.PeakMiB, ResidentMiB());
+        figures.Time += Time([&] { sweep.Step(game); });
+        figures.HeapPeakMiB = std::max(figures.HeapPeakMiB, HeapInUseMiB());
+        figures.ResidentPeakMiB = std::max(figures.ResidentPeakMiB, ResidentMiB());
     }
+    figures.HeapEndMiB = HeapInUseMiB();
     return figures;
 }
 
@@ -119,68 +125,90 @@ std::string Markup(int64_t bytes)
     return text;
 }
 
-void Row(const std::string& what, double ms, const std::string& note = {})
+void Row(const std::string& what, const TTiming& timing, const std::string& note = {})
 {
-    std::printf("  %-34s %10.3f ms  %s\n", what.c_str(), ms, note.c_str());
+    std::printf("  %-44s %11.3f %11.3f  %s\n", what.c_str(), timing.Wall, timing.Cpu, note.c_str());
+}
+
+std::string Ratio(const TTiming& engine, const TTiming& plain, const char* of)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "%.2fx (cpu %.2fx) %s", plain.Wall > 0 ? engine.Wall / plain.Wall : 0,
+                  plain.Cpu > 0 ? engine.Cpu / plain.Cpu : 0, of);
+    return text;
 }
 
 void Run(const TBenchOptions& options, const fs::path& app)
 {
     const fs::path game = app / "Game";
+    const std::string folder = game.string();
     fs::create_directories(game / "Images");
     const TSyntheticAdventure adventure{options.Locations};
-    const double generated = TimeMs([&] { adventure.Write((game / "data.db").string()); });
+    const TTiming generated = Time([&] { adventure.Write((game / "data.db").string()); });
     std::printf("vellumora-bench: %lld locations in %s (made in %.0f ms), medians of %d runs\n",
-                static_cast<long long>(options.Locations), app.c_str(), generated, options.Runs);
+                static_cast<long long>(options.Locations), app.c_str(), generated.Wall, options.Runs);
+    std::printf("  %-44s %11s %11s\n", "", "wall ms", "cpu ms");
 
-    const std::vector<std::string> statements = RecordConversion(game.string());
-    std::vector<double> plain, engine, cold, pooled, walks, markup;
-    TWalkFigures walk;
+    // The rules' conversion alone, and everything the engine runs for a new session copy.
+    const std::vector<std::string> rules = RecordStatements([&] {
+        TSQLite3 db;
+        fs::copy_file(game / "data.db", game / "rules.db", fs::copy_options::overwrite_existing);
+        db.Open((game / "rules.db").string());
+        ConvertToSessionDatabase(db);
+    });
+    const std::vector<std::string> engine = RecordStatements([&] { NewSessionCopy(folder); });
+    std::vector<TTiming> opening, plainRules, plainEngine, copies, cold, pooled, markup;
+    // Every copy goes to a new file, as at a new game after the last one closed.
+    auto removeCopies = [&] {
+        for (const char* scratch : {"rules.db", "plain.db", "temp.db"})
+            fs::remove(game / scratch);
+    };
     for (int run = 0; run < options.Runs; ++run) {
-        plain.push_back(TimeMs([&] { RunPlainConversion(game.string(), (game / "plain.db").string(), statements); }));
-        engine.push_back(TimeMs([&] { NewSessionCopy(game.string()); }));
+        removeCopies();
+        opening.push_back(Time([&] { TDataManager opened(folder); }));
+        plainRules.push_back(Time([&] { RunPlainConversion(folder, (game / "rules.db").string(), rules); }));
+        plainEngine.push_back(Time([&] { RunPlainConversion(folder, (game / "plain.db").string(), engine); }));
+        copies.push_back(Time([&] { NewSessionCopy(folder); }));
     }
-    fs::remove(game / "plain.db");
-    fs::remove(game / "temp.db");
+    removeCopies();
 
     for (int run = 0; run < options.Runs; ++run) {
         TBenchGame play(app.string());
         TSweep sweep;
-        std::vector<double> coldMoves, pooledMoves;
+        std::vector<TTiming> coldMoves, pooledMoves;
         int last = 0;
         for (int move = 0; move < options.Entries; ++move)
-            coldMoves.push_back(TimeMs([&] { last = sweep.Step(play); }));
+            coldMoves.push_back(Time([&] { last = sweep.Step(play); }));
         // Back and forth between the last two locations, both in the pool now.
         for (int move = 0; move < options.Entries; ++move) {
             last = Opposite(last);
-            pooledMoves.push_back(TimeMs([&] { play.Move(last); }));
+            pooledMoves.push_back(Time([&] { play.Move(last); }));
         }
         cold.push_back(Median(coldMoves));
         pooled.push_back(Median(pooledMoves));
     }
+    std::vector<TTiming> walks;
+    TWalkFigures walk;
     for (int run = 0; run < options.Runs; ++run) {
-        const TWalkFigures figures = Walk(app.string(), options.Moves);
-        walks.push_back(figures.Ms);
-        walk.StartMiB = std::max(walk.StartMiB, figures.StartMiB);
-        walk.PeakMiB = std::max(walk.PeakMiB, figures.PeakMiB);
+        walk = Walk(app.string(), options.Moves);
+        walks.push_back(walk.Time);
     }
     const std::string text = Markup(options.MarkupKiB * 1024);
     for (int run = 0; run < options.Runs && !text.empty(); ++run) {
         TOutputPane pane;
-        markup.push_back(TimeMs([&] { AppendText(pane, text); }));
+        markup.push_back(Time([&] { AppendText(pane, text); }));
     }
 
-    const double plainMs = Median(plain);
-    const double engineMs = Median(engine);
-    char ratio[64];
-    std::snprintf(ratio, sizeof ratio, "%.2fx the SQLite library alone", plainMs > 0 ? engineMs / plainMs : 0);
-    char memory[96];
-    std::snprintf(memory, sizeof memory, "resident %.1f MiB at the start, %.1f MiB at the peak", walk.StartMiB,
-                  walk.PeakMiB);
-    Row("new game, SQLite library alone", plainMs);
-    Row("new game, engine", engineMs, ratio);
+    const TTiming copy = Median(copies);
+    Row("opening the adventure", Median(opening));
+    Row("new game, SQLite alone, the rules' statements", Median(plainRules));
+    Row("new game, SQLite alone, the engine's statements", Median(plainEngine));
+    Row("new game, engine", copy, Ratio(copy, Median(plainEngine), "SQLite alone"));
     Row("location entry, not pooled", Median(cold));
     Row("location entry, pooled", Median(pooled));
+    char memory[160];
+    std::snprintf(memory, sizeof memory, "heap in use %.1f MiB at the start, %.1f at the end, %.1f at the peak; "
+                  "resident peak %.1f MiB", walk.HeapStartMiB, walk.HeapEndMiB, walk.HeapPeakMiB, walk.ResidentPeakMiB);
     Row("walk of " + std::to_string(options.Moves) + " moves", Median(walks), memory);
     if (!markup.empty())
         Row(std::to_string(options.MarkupKiB) + " KiB of styled markup shown", Median(markup));
