@@ -14,6 +14,9 @@ TForm1& StartProcess(IHost* host, const TProgramOptions& options)
     process.Host = host;
     process.MainForm = std::make_unique<TForm1>();
     process.Client = std::make_unique<TGameClient>(*process.MainForm);
+    // A transcript is written from everything the pane ever showed.
+    if (!options.Transcript.empty())
+        process.MainForm->RichEdit1.HistoryLimit = 0;
     if (options.Seed)
         process.Random.Seed(*options.Seed);
     return *process.MainForm;

@@ -1,5 +1,8 @@
 #include "platform/OutputPane.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 std::string TParagraph::PlainText() const
 {
     std::string text;
@@ -12,6 +15,11 @@ void TOutputPane::Clear()
 {
     FHistory.insert(FHistory.end(), FParagraphs.begin(), FParagraphs.end());
     FParagraphs.clear();
+    if (HistoryLimit > 0 && FHistory.size() > HistoryLimit) {
+        const size_t dropped = FHistory.size() - HistoryLimit;
+        FHistory.erase(FHistory.begin(), FHistory.begin() + static_cast<std::ptrdiff_t>(dropped));
+        FForgotten += dropped;
+    }
     ++FRevision;
 }
 
@@ -58,13 +66,16 @@ void TOutputPane::ScrollBy(int lines)
 
 const TParagraph& TOutputPane::Written(size_t index) const
 {
-    return index < FHistory.size() ? FHistory[index] : FParagraphs.at(index - FHistory.size());
+    if (index < FForgotten)
+        throw std::out_of_range("The output paragraph " + std::to_string(index) + " is no longer kept");
+    const size_t kept = index - FForgotten;
+    return kept < FHistory.size() ? FHistory[kept] : FParagraphs.at(kept - FHistory.size());
 }
 
 std::string TOutputPane::WrittenText(size_t from) const
 {
     std::string text;
-    for (size_t index = from; index < WrittenCount(); ++index) {
+    for (size_t index = std::max(from, FForgotten); index < WrittenCount(); ++index) {
         text += Written(index).PlainText();
         text += '\n';
     }

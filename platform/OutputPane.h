@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -45,10 +46,16 @@ public:
     int PendingScroll() const { return FPendingScroll; }
     void TakeScroll() { FPendingScroll = 0; }
 
-    // Every paragraph ever written, in order, whether cleared since or not.
-    size_t WrittenCount() const { return FHistory.size() + FParagraphs.size(); }
+    // Every paragraph ever written, in order, whether cleared since or not. Of
+    // the cleared ones only the last HistoryLimit are kept (all of them when it is
+    // 0, for a transcript), so a long game does not grow without end; the ones
+    // before FirstWritten are gone.
+    static constexpr size_t DefaultHistoryLimit = 2000;
+    size_t HistoryLimit = DefaultHistoryLimit;
+    size_t WrittenCount() const { return FForgotten + FHistory.size() + FParagraphs.size(); }
+    size_t FirstWritten() const { return FForgotten; }
     const TParagraph& Written(size_t index) const;
-    // Plain text of the written paragraphs from index on, one line each.
+    // Plain text of the written paragraphs still kept from index on, one line each.
     std::string WrittenText(size_t from = 0) const;
 
     // Bumped by every change, so a view knows when to redraw.
@@ -56,7 +63,8 @@ public:
 
 private:
     std::vector<TParagraph> FParagraphs;
-    std::vector<TParagraph> FHistory;
+    std::deque<TParagraph> FHistory;
+    size_t FForgotten = 0;
     int FPendingScroll = 0;
     uint64_t FRevision = 0;
 };

@@ -214,26 +214,34 @@ void Run(const TBenchOptions& options, const fs::path& app)
         Row(std::to_string(options.MarkupKiB) + " KiB of styled markup shown", Median(markup));
 }
 
+// A folder the benchmark made for itself, removed however the run ends.
+struct TScratchFolder {
+    fs::path Path;
+    ~TScratchFolder()
+    {
+        std::error_code error;
+        if (!Path.empty())
+            fs::remove_all(Path, error);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     try {
         const TBenchOptions options = ParseOptions(argc, argv);
+        TScratchFolder scratch;
         fs::path app = options.Folder;
-        bool made = false;
         if (app.empty()) {
             std::string pattern = (fs::temp_directory_path() / "vellumora-bench-XXXXXX").string();
             if (!mkdtemp(pattern.data()))
                 throw std::runtime_error("no temporary folder can be made");
-            app = pattern;
-            made = true;
+            app = scratch.Path = pattern;
         } else if (fs::exists(app / "Game" / "data.db")) {
             throw std::runtime_error((app / "Game" / "data.db").string() + " exists already");
         }
         Run(options, app);
-        if (made)
-            fs::remove_all(app);
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "vellumora-bench: " << error.what() << '\n';

@@ -1,6 +1,7 @@
 // Writes to the terminal what the output pane gained since the last flush.
 #pragma once
 
+#include <algorithm>
 #include <iostream>
 
 #include "platform/OutputPane.h"
@@ -12,7 +13,8 @@ public:
 
     void Flush()
     {
-        for (; Shown < Pane.WrittenCount(); ++Shown)
+        // Paragraphs dropped from the pane's history before they were echoed are gone.
+        for (Shown = std::max(Shown, Pane.FirstWritten()); Shown < Pane.WrittenCount(); ++Shown)
             std::cout << AnsiParagraph(Pane.Written(Shown), Colour) << '\n';
         std::cout.flush();
     }
