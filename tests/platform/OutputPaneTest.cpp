@@ -41,8 +41,9 @@ TEST(OutputPaneTest, TheHistoryKeepsItsLimitAndCountsWhatItDropped)
         EXPECT_EQ(pane.WrittenText(), c.Text) << c.Limit;
         EXPECT_EQ(pane.Written(4).PlainText(), "five") << c.Limit;
         EXPECT_EQ(pane.Written(c.FirstWritten).PlainText(), c.Text.substr(0, c.Text.find('\n'))) << c.Limit;
-        if (c.FirstWritten > 0)
+        if (c.FirstWritten > 0) {
             EXPECT_THROW(pane.Written(c.FirstWritten - 1), std::out_of_range) << c.Limit;
+        }
     }
 }
 
