@@ -271,6 +271,26 @@ TEST_F(ObjectLoadersTest, MissingRowsAndBadValues)
     EXPECT_THROW(Data().LoadItem(2, &item, false), EHashFindError);
 }
 
+TEST_F(ObjectLoadersTest, AFailedContainerLoadDoesNotHideItFromLaterLoads)
+{
+    Db().Execute("insert into container_templates (id, name, max_contents, open, locked) values (20003, 'Pack', 2, 1, 0)");
+    Db().Execute("insert into container_contents values (20003, 3, 20002), (20002, 1, 21001)");
+    Db().Execute("update item_templates set charges = 'many' where id = 1");
+    TItem doll;
+    EXPECT_THROW(Data().LoadContainer(20002, &doll), EConvertError);
+
+    Db().Execute("update item_templates set charges = 3 where id = 1");
+    TItem pack;
+    Data().LoadContainer(20003, &pack);
+    ASSERT_NE(pack.Container, nullptr);
+    ASSERT_NE(pack.Container->Contents[0], nullptr);
+    EXPECT_EQ(pack.Container->Contents[0]->Name, "Russian Doll");
+    Data().SaveContainer(pack.Container.get());
+    EXPECT_EQ(Value("select count(*) from container_contents where container_id = 20003 and type = 3 and "
+                    "content_id = 20002"),
+              "1");
+}
+
 TEST_F(ObjectLoadersTest, DeleteObjectKeepsBaseRows)
 {
     auto base = std::make_unique<TItem>();
