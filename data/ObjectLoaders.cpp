@@ -357,8 +357,10 @@ void TDataManager::ReadDamage(const TStringHash& row, DamageRec* damage)
 
 void TDataManager::ReadModifiers(TModifiers& object, const TRecordSet& rows)
 {
+    // Rows an editor keeps for itself carry any value: only a known name is converted.
     for (const auto& row : rows)
-        object.SetByName(row->GetItem("name"), StrToInt(row->GetItem("value")));
+        if (int32_t* field = object.FieldByName(row->GetItem("name")))
+            *field = StrToInt(row->GetItem("value"));
 }
 
 void TDataManager::ReadSpecialUse(const TStringHash& row, TSpecialItem* special)

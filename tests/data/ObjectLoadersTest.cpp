@@ -88,6 +88,23 @@ TEST_F(ObjectLoadersTest, ItemFields)
     EXPECT_TRUE(Db().ErrorLog.empty());
 }
 
+TEST_F(ObjectLoadersTest, RowsThatNameNoModifierAreNotRead)
+{
+    Db().Execute("insert into modifiers values (1, 3, 'armor_wizard', ''), (1, 3, 'editor_colour', 'amber'), "
+                 "(2, 8, 'glow', 'faint')");
+    TItem ring;
+    Data().LoadItem(21002, &ring, false);
+    EXPECT_EQ(ring.Abilities[0], 4);
+    EXPECT_EQ(ring.Armor[2], 3);
+    TWeapon sword;
+    Data().LoadWeapon(8, &sword, false);
+    EXPECT_EQ(sword.Id, 8);
+
+    // A known name still needs a number.
+    Db().Execute("insert into modifiers values (1, 3, 'armor_wiz', 'high')");
+    EXPECT_THROW(Data().LoadItem(21002, &ring, false), EConvertError);
+}
+
 TEST_F(ObjectLoadersTest, DuplicatesGetRowsOfTheirOwnOnlyWhenTheyKeepState)
 {
     TItem first;
