@@ -317,9 +317,10 @@ void TGameClient::AddPartyMember(std::unique_ptr<TPlayer>& player, int slot)
     for (int other = 1; other <= MaxPartySize; ++other)
         form.Control("RadioButton" + std::to_string(other)).Checked = other == slot;
     form.Control("TabSheet" + std::to_string(slot + 1)).Visible = true;
+    // Selected first, so the quick buttons show the new member's things.
+    Process().SelectedMember = slot;
     EnableMemberPanel(slot, true);
     RefreshMemberPanel(slot);
-    Process().SelectedMember = slot;
 }
 
 void TGameClient::RefreshGoldLabels()
@@ -372,7 +373,7 @@ void TGameClient::AddMapPicture(const std::string& title, const std::string& pic
 {
     std::error_code error;
     if (HasName(MapPictures, title) ||
-        !std::filesystem::exists(std::filesystem::path(Process().GameDir) / "Images" / picture, error))
+        !std::filesystem::is_regular_file(std::filesystem::path(Process().GameDir) / "Images" / picture, error))
         return;
     MapPictures.push_back(title + "=" + picture + "|" + caption);
     Form.Control("ComboMapTitle").Items.push_back(caption);

@@ -264,3 +264,21 @@ TEST_F(GameSessionTest, ARefusedAdventureSaysWhyOnce)
         EXPECT_EQ(Form().DataManager, nullptr) << c.appDir;
     }
 }
+
+TEST_F(GameSessionTest, AtStartUpTheQuickButtonsShowTheFirstMembersSlots)
+{
+    for (const char* button : {"BtnQuick1", "BtnQuick2", "BtnQuick3"})
+        EXPECT_EQ(Form().Control(button).Caption, "EMPTY") << button;
+}
+
+TEST_F(GameSessionTest, AMapPictureMustBeAFile)
+{
+    Process().GameDir = Folder.Game();
+    Folder.WriteImage("ashfang.jpg", "not really a picture");
+    std::filesystem::create_directories(Folder.Game() + "/Images/old");
+    GameClient().AddMapPicture("folder", "old", "A folder");
+    GameClient().AddMapPicture("nothing", "", "No name");
+    GameClient().AddMapPicture("missing", "whisperwood.jpg", "Missing");
+    GameClient().AddMapPicture("ashfang", "ashfang.jpg", "Ashfang");
+    EXPECT_EQ(Form().Control("ComboMapTitle").Items, std::vector<std::string>{"Ashfang"});
+}
