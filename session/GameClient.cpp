@@ -46,8 +46,14 @@ int TGameClient::ChooseFromPlainList(const std::vector<std::string>& entries)
     TOptionManager& options = *Options;
     const auto alive = options.AliveToken();
     options.ShowChoice("Cancel");
-    for (const std::string& entry : entries)
-        options.ShowChoice(entry);
+    // An entry without text is not shown, so labels are numbered by what is shown
+    // and each label remembers its entry.
+    std::vector<int> shownEntries;
+    for (size_t index = 0; index < entries.size(); ++index)
+        if (!entries[index].empty()) {
+            options.ShowChoice(entries[index]);
+            shownEntries.push_back(static_cast<int>(index));
+        }
     ChoiceResult = 0;
     SetPlayControlsEnabled(false);
     int result;
@@ -60,7 +66,8 @@ int TGameClient::ChooseFromPlainList(const std::vector<std::string>& entries)
     SetPlayControlsEnabled(true);
     if (!alive.expired())
         options.ClearLabels();
-    return result >= 2 ? result - 2 : -1;
+    const size_t label = result >= 2 ? static_cast<size_t>(result - 2) : shownEntries.size();
+    return label < shownEntries.size() ? shownEntries[label] : -1;
 }
 
 int TGameClient::ChooseFromList(const std::vector<std::string>& entries)
