@@ -155,3 +155,59 @@ TEST_F(CharGenTest, LevelUps)
     EXPECT_EQ(member.level, 18);
     EXPECT_EQ(member.next_level, 2147483647);
 }
+
+TEST_F(CharGenTest, WeaponPointsAreABudgetForTheWholeLevelUp)
+{
+    Db().Execute("insert into races (id, name, weapon_axe, weapon_bow, weapon_club, weapon_crossbow, weapon_dagger, "
+                 "weapon_darts) values (3, 'Human', 7, 7, 7, 7, 7, 7)");
+    TPlayer member;
+    member.Name = "Aldric";
+    member.level = 1;
+    member.ClassId = 1;
+    member.race_name = "Human";
+    TCharGen generator(member);
+    generator.PrepareLevelUp();
+    Queue("click BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 3\n"
+          "click SpinAxeUp\nclick SpinBowUp\nclick SpinClubUp\n"
+          "click BtnPrevious\nclick BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 0\n"
+          "click SpinCrossbowUp\nclick SpinDaggerUp\nclick SpinDartsUp\n"
+          // Taking one back frees its point, and only that one.
+          "click SpinAxeDown\nclick BtnPrevious\nclick BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 1\n"
+          "click SpinDaggerUp\n"
+          "click BtnNext\nclick BtnNext");
+    generator.Run();
+    EXPECT_TRUE(generator.Finished);
+    const std::array<uint8_t, 6> raised = {member.Mastery[0], member.Mastery[1], member.Mastery[2],
+                                           member.Mastery[3], member.Mastery[4], member.Mastery[5]};
+    EXPECT_EQ(raised, (std::array<uint8_t, 6>{0, 1, 1, 0, 1, 0}));
+}
+
+TEST_F(CharGenTest, ALevelUpClosedByTheWindowAppliesAsFinishDoes)
+{
+    struct Case {
+        const char* ending;
+    };
+    for (const Case c : {Case{"click BtnNext\nclick BtnNext\nclick BtnNext"}, Case{"close"}}) {
+        TPlayer member;
+        member.Name = "Brenna";
+        member.level = 1;
+        member.ClassId = 2;
+        member.race_name = "Elf";
+        member.Abilities = {5, 5, 5, 5, 5};
+        member.mana_max = member.mana = 4;
+        TCharGen generator(member);
+        generator.PrepareLevelUp();
+        Queue(std::string("click SpinMindUp\n") + c.ending);
+        generator.Run();
+        EXPECT_TRUE(generator.Finished) << c.ending;
+        EXPECT_EQ(member.level, 2) << c.ending;
+        EXPECT_EQ(member.next_level, 2500) << c.ending;
+        EXPECT_EQ(member.mana_max, 4 + 9) << c.ending;
+        EXPECT_EQ(member.mana, 4 + 9) << c.ending;
+        EXPECT_EQ(member.Abilities[2], 6) << c.ending;
+        EXPECT_EQ(member.attack_roll, 2) << c.ending;
+    }
+}
