@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "data/Convert.h"
 #include "data/DataManager.h"
+#include "data/Utils.h"
 #include "platform/Host.h"
 #include "rules/Creature.h"
 #include "rules/Skills.h"
@@ -438,7 +439,7 @@ void TCharGen::Next()
         Form.Control("BtnNext").Caption = "FINISH";
         return;
     default: {
-        const std::string name = Trim(Form.Control("EditName").Text).substr(0, 20);
+        const std::string name = LeftStr(Trim(Form.Control("EditName").Text), 20);
         if (name.empty())
             return Notify("-MSG-Provide a name for this character");
         Player.Name = name;

@@ -211,3 +211,14 @@ TEST_F(CharGenTest, ALevelUpClosedByTheWindowAppliesAsFinishDoes)
         EXPECT_EQ(member.attack_roll, 2) << c.ending;
     }
 }
+
+TEST_F(CharGenTest, ANameIsCutAtTwentyCharactersNotBytes)
+{
+    Queue(ToAbilities("RadioRace0", "RadioClass1") +
+          "click BtnNext\nclick BtnNext\nclick BtnNext\n"
+          "type EditName Brunhildeaaaaaaaaaa\xC3\xA9 the Bold\n"
+          "click BtnNext");
+    TPlayer player;
+    ASSERT_TRUE(CreateCharacter(player));
+    EXPECT_EQ(player.Name, "Brunhildeaaaaaaaaaa\xC3\xA9");
+}
