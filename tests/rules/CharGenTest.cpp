@@ -30,6 +30,16 @@ protected:
         return std::string(female ? "click RadioFemale\n" : "") + "click BtnNext\nclick " + race + "\nclick BtnNext\nclick " +
                classButton + "\nclick BtnNext\n";
     }
+
+    // A level-1 member about to rise, with every ability at 5.
+    static void LevelOne(TPlayer& member, const std::string& name, uint8_t classId, const std::string& race)
+    {
+        member.Name = name;
+        member.level = 1;
+        member.ClassId = classId;
+        member.race_name = race;
+        member.Abilities = {5, 5, 5, 5, 5};
+    }
 };
 
 } // namespace
@@ -124,11 +134,7 @@ TEST_F(CharGenTest, APirateStartsWithAWeaponPoint)
 TEST_F(CharGenTest, LevelUps)
 {
     TPlayer member;
-    member.Name = "Aldric";
-    member.level = 1;
-    member.ClassId = 5;
-    member.race_name = "Dwarf";
-    member.Abilities = {5, 5, 5, 5, 5};
+    LevelOne(member, "Aldric", 5, "Dwarf");
     {
         TCharGen generator(member);
         generator.PrepareLevelUp();
@@ -161,10 +167,7 @@ TEST_F(CharGenTest, WeaponPointsAreABudgetForTheWholeLevelUp)
     Db().Execute("insert into races (id, name, weapon_axe, weapon_bow, weapon_club, weapon_crossbow, weapon_dagger, "
                  "weapon_darts) values (3, 'Human', 7, 7, 7, 7, 7, 7)");
     TPlayer member;
-    member.Name = "Aldric";
-    member.level = 1;
-    member.ClassId = 1;
-    member.race_name = "Human";
+    LevelOne(member, "Aldric", 1, "Human");
     TCharGen generator(member);
     generator.PrepareLevelUp();
     Queue("click BtnNext\n"
@@ -192,11 +195,7 @@ TEST_F(CharGenTest, ALevelUpClosedByTheWindowAppliesAsFinishDoes)
     };
     for (const Case c : {Case{"click BtnNext\nclick BtnNext\nclick BtnNext"}, Case{"close"}}) {
         TPlayer member;
-        member.Name = "Brenna";
-        member.level = 1;
-        member.ClassId = 2;
-        member.race_name = "Elf";
-        member.Abilities = {5, 5, 5, 5, 5};
+        LevelOne(member, "Brenna", 2, "Elf");
         member.mana_max = member.mana = 4;
         TCharGen generator(member);
         generator.PrepareLevelUp();

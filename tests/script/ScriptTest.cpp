@@ -39,13 +39,8 @@ protected:
     {
         SessionFixture::SetUp();
         OpenAdventure(Content);
-        Form().LocationManager = std::make_unique<TLocationManager>();
-        GameClient().CurrentLocation = Form().LocationManager->GetLocation(1001);
+        Member = &StandAt(1001);
         Process().SelectedMember = 1;
-        Form().Party[0] = std::make_unique<TPlayer>();
-        Member = Form().Party[0].get();
-        Member->Name = "Aldric";
-        Member->Id = 50001;
         RegisterScriptClass(ProbeId, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TProbeScript>()); });
         Runs = Freed = 0;
     }

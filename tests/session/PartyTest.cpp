@@ -30,13 +30,8 @@ protected:
     {
         SessionFixture::SetUp();
         OpenAdventure(Content);
-        Form().LocationManager = std::make_unique<TLocationManager>();
-        GameClient().CurrentLocation = Form().LocationManager->GetLocation(1001);
-        Form().Party[0] = std::make_unique<TPlayer>();
-        Form().Party[0]->Name = "Aldric";
-        Form().Party[0]->Id = 50001;
+        Data().SavePlayer(&StandAt(1001), 1);
         Db().Execute("insert into creatures (id, template_id) values (50001, -1), (50004, -1)");
-        Data().SavePlayer(Form().Party[0].get(), 1);
         RegisterScriptClass(990010, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TSystemMessages>()); });
         Data().SysMsg = 990010;
     }
