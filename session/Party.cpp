@@ -13,17 +13,23 @@
 
 namespace {
 
+void RemoveFigureFrom(TLocation* location, int64_t characterId)
+{
+    if (location)
+        for (auto& npc : location->Npcs)
+            if (npc && npc->Id == characterId)
+                npc.reset();
+}
+
 // The figure a waiting character left behind goes, from whichever loaded place
 // holds it and from every contents row naming it.
 void RemoveWaitingFigure(int64_t characterId)
 {
     TForm1& form = MainForm();
+    RemoveFigureFrom(GameClient().CurrentLocation, characterId);
     if (form.LocationManager)
         for (const auto& location : form.LocationManager->Pool())
-            if (location)
-                for (auto& npc : location->Npcs)
-                    if (npc && npc->Id == characterId)
-                        npc.reset();
+            RemoveFigureFrom(location.get(), characterId);
     Process().SessionDb->Execute("delete from loc_cont where ctype = " + std::to_string(ctWaitingMember) +
                                  " and cont_id = " + std::to_string(characterId));
 }

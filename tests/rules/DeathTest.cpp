@@ -5,6 +5,7 @@
 #include "rules/DamageRules.h"
 #include "rules/Death.h"
 #include "script/ScriptClasses.h"
+#include "script/ScriptObject.h"
 #include "session/StyledText.h"
 #include "support/EngineFixture.h"
 #include "world/Location.h"

@@ -3,6 +3,7 @@
 #include "data/SQLite.h"
 #include "rules/Creature.h"
 #include "script/ScriptClasses.h"
+#include "script/ScriptObject.h"
 #include "session/StyledText.h"
 #include "support/EngineFixture.h"
 #include "world/Location.h"

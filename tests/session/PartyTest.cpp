@@ -2,6 +2,7 @@
 
 #include "rules/Creature.h"
 #include "script/ScriptClasses.h"
+#include "script/ScriptObject.h"
 #include "session/Party.h"
 #include "session/StyledText.h"
 #include "support/SessionFixture.h"
