@@ -306,24 +306,21 @@ void TDataManager::LoadContainer(int64_t id, TItem* item)
     container->Contents.resize(places);
 
     // A container that holds itself, directly or deeper down, is read once.
-    {
-        const TLoadingMark loading(ContainersLoading, id);
-        size_t fill = 0;
-        for (const auto& content :
-             Query("select type, content_id from container_contents where container_id = " + Text(id))) {
-            if (fill >= container->Contents.size())
-                break;
-            const int64_t contentId = StrToInt64Def(content->GetItem("content_id"), 0);
-            const int kind = StrToIntDef(content->GetItem("type"), 0);
-            if (kind == 4) {
-                container->Gold = static_cast<int32_t>(contentId);
-                continue;
-            }
-            if (kind == 3 && ContainersLoading.count(contentId))
-                continue;
-            if (std::unique_ptr<TItem> object = LoadContent(kind, contentId, false))
-                container->Contents[fill++] = std::move(object);
+    const TLoadingMark loading(ContainersLoading, id);
+    size_t fill = 0;
+    for (const auto& content : Query("select type, content_id from container_contents where container_id = " + Text(id))) {
+        if (fill >= container->Contents.size())
+            break;
+        const int64_t contentId = StrToInt64Def(content->GetItem("content_id"), 0);
+        const int kind = StrToIntDef(content->GetItem("type"), 0);
+        if (kind == 4) {
+            container->Gold = static_cast<int32_t>(contentId);
+            continue;
         }
+        if (kind == 3 && ContainersLoading.count(contentId))
+            continue;
+        if (std::unique_ptr<TItem> object = LoadContent(kind, contentId, false))
+            container->Contents[fill++] = std::move(object);
     }
 
     for (const auto& type : Query("select item_type_id from container_item_types where container_id = " + Text(id))) {
