@@ -12,14 +12,6 @@ TParagraph Paragraph(std::initializer_list<TTextRun> runs)
     return paragraph;
 }
 
-TFont Coloured(TColor color, bool bold = false)
-{
-    TFont font;
-    font.Color = color;
-    font.Bold = bold;
-    return font;
-}
-
 } // namespace
 
 TEST(AnsiTextTest, PlainTextKeepsTheTerminalsColoursAndTheAdventuresKeepTheirs)
@@ -34,13 +26,13 @@ TEST(AnsiTextTest, PlainTextKeepsTheTerminalsColoursAndTheAdventuresKeepTheirs)
         std::string text;
     };
     for (const Case& c : {
-             Case{"plain", terminal, Paragraph({{"Well Court", Coloured(clWhite)}}), "\x1b[0mWell Court\x1b[0m"},
-             Case{"coloured", terminal, Paragraph({{"TIP", Coloured(RgbColor(255, 255, 0), true)}}),
+             Case{"plain", terminal, Paragraph({{"Well Court", TFont{.Color = clWhite}}}), "\x1b[0mWell Court\x1b[0m"},
+             Case{"coloured", terminal, Paragraph({{"TIP", TFont{.Color = RgbColor(255, 255, 0), .Bold = true}}}),
                   "\x1b[0;1;38;2;255;255;0mTIP\x1b[0m"},
-             Case{"NO_COLOR keeps bold", noColour, Paragraph({{"TIP", Coloured(RgbColor(255, 255, 0), true)}}),
+             Case{"NO_COLOR keeps bold", noColour, Paragraph({{"TIP", TFont{.Color = RgbColor(255, 255, 0), .Bold = true}}}),
                   "\x1b[0;1mTIP\x1b[0m"},
-             Case{"a pipe gets words alone", pipe, Paragraph({{"TIP", Coloured(RgbColor(255, 255, 0), true)}}), "TIP"},
-             Case{"Latin-1 is shown as UTF-8", pipe, Paragraph({{"\xC9owyn", Coloured(clWhite)}}), "\xC3\x89owyn"},
+             Case{"a pipe gets words alone", pipe, Paragraph({{"TIP", TFont{.Color = RgbColor(255, 255, 0), .Bold = true}}}), "TIP"},
+             Case{"Latin-1 is shown as UTF-8", pipe, Paragraph({{"\xC9owyn", TFont{.Color = clWhite}}}), "\xC3\x89owyn"},
          }) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(AnsiParagraph(c.paragraph, c.look), c.text);
@@ -49,7 +41,7 @@ TEST(AnsiTextTest, PlainTextKeepsTheTerminalsColoursAndTheAdventuresKeepTheirs)
 
 TEST(AnsiTextTest, CentringCountsCharactersNotBytes)
 {
-    TParagraph paragraph = Paragraph({{"\xC3\x89owyn", Coloured(clWhite)}});
+    TParagraph paragraph = Paragraph({{"\xC3\x89owyn", TFont{.Color = clWhite}}});
     paragraph.Alignment = TAlignment::Center;
     EXPECT_EQ(AnsiParagraph(paragraph, TTerminalLook{}, 11), "   \xC3\x89owyn");
 }

@@ -58,7 +58,21 @@ const TViewWord ViewWords[] = {
     {"journal", TView::Journal}, {"quests", TView::Quests},       {"map", TView::Map},
 };
 
-const char* const NeedsBook = "No adventure is open yet. Type start to begin one.";
+void ShowView(std::ostream& out, const TForm1& form, TView view, int slot)
+{
+    switch (view) {
+    case TView::Party:
+        return ShowParty(out, form, slot);
+    case TView::Inventory:
+        return ShowInventory(out, form, slot);
+    case TView::Journal:
+        return ShowJournal(out, form);
+    case TView::Quests:
+        return ShowQuests(out, form);
+    case TView::Map:
+        return ShowMap(out);
+    }
+}
 
 bool IsNumber(const std::string& word)
 {
@@ -103,16 +117,16 @@ void TPlayerWords::ShowHelp() const
         << manual.string() << '\n';
 }
 
-void TPlayerWords::ShowChoices() const
+std::vector<std::string> TPlayerWords::ShownChoices() const
 {
-    if (!Form.Control("ScrollBox1").Visible)
-        return;
-    for (int number = 1;; ++number) {
-        const TControlState* label = Form.Find("LblChoice" + std::to_string(number));
+    std::vector<std::string> captions;
+    while (Form.Control("ScrollBox1").Visible) {
+        const TControlState* label = Form.Find("LblChoice" + std::to_string(captions.size() + 1));
         if (!label || label->Caption.empty())
             break;
-        Out << "  " << AsUtf8(label->Caption) << '\n';
+        captions.push_back(label->Caption);
     }
+    return captions;
 }
 
 std::optional<std::string> TPlayerWords::Ask()
@@ -135,7 +149,8 @@ std::optional<std::string> TPlayerWords::Ask()
             Page.Draw(*form, Out);
         break;
     default:
-        ShowChoices();
+        for (const std::string& caption : ShownChoices())
+            Out << "  " << AsUtf8(caption) << '\n';
         break;
     }
     return ReadLine("> ");
@@ -226,13 +241,7 @@ std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const 
 
 std::optional<std::string> TPlayerWords::Choice(int number)
 {
-    int shown = 0;
-    while (Form.Control("ScrollBox1").Visible) {
-        const TControlState* label = Form.Find("LblChoice" + std::to_string(shown + 1));
-        if (!label || label->Caption.empty())
-            break;
-        ++shown;
-    }
+    const int shown = static_cast<int>(ShownChoices().size());
     if (number >= 1 && number <= shown)
         return "choose " + std::to_string(number);
     if (shown == 0)
@@ -240,6 +249,14 @@ std::optional<std::string> TPlayerWords::Choice(int number)
     else
         Out << "There is no choice " << number << ": choose a number from 1 to " << shown << ".\n";
     return std::nullopt;
+}
+
+bool TPlayerWords::SaidNoBook() const
+{
+    if (BookOpen())
+        return false;
+    Out << "No adventure is open yet. Type start to begin one.\n";
+    return true;
 }
 
 std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, const std::string& word)
@@ -254,39 +271,16 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
         return Choice(StrToIntDef(word, 0));
     const std::string first = FirstWord(word);
     for (const TViewWord& view : ViewWords) {
-        if (first != view.Typed)
-            continue;
-        if (!BookOpen()) {
-            Out << NeedsBook << '\n';
+        if (first == view.Typed && !SaidNoBook())
+            ShowView(Out, Form, view.View, StrToIntDef(Trim(word.substr(first.size())), 0));
+        if (first == view.Typed)
             return std::nullopt;
-        }
-        const int slot = StrToIntDef(Trim(word.substr(first.size())), 0);
-        switch (view.View) {
-        case TView::Party:
-            ShowParty(Out, Form, slot);
-            break;
-        case TView::Inventory:
-            ShowInventory(Out, Form, slot);
-            break;
-        case TView::Journal:
-            ShowJournal(Out, Form);
-            break;
-        case TView::Quests:
-            ShowQuests(Out, Form);
-            break;
-        case TView::Map:
-            ShowMap(Out);
-            break;
-        }
-        return std::nullopt;
     }
     for (const TDirection& direction : Directions) {
         if (word != direction.Typed)
             continue;
-        if (!BookOpen()) {
-            Out << NeedsBook << '\n';
+        if (SaidNoBook())
             return std::nullopt;
-        }
         const TGameClient& client = GameClient();
         // With choices pending the game itself says why the party stays.
         if (client.CurrentLocation && !(client.Options && client.Options->ShownCount() > 0)) {
@@ -306,10 +300,8 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
         bool needsBook = true;
         for (const char* open : WordsWithoutBook)
             needsBook = needsBook && word != open;
-        if (needsBook && !BookOpen()) {
-            Out << NeedsBook << '\n';
+        if (needsBook && SaidNoBook())
             return std::nullopt;
-        }
         return known.Line;
     }
     return ScriptLine(typed, "I don't know the word \"" + AsUtf8(FirstWord(Trim(typed))) +

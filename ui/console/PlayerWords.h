@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "ui/console/FormPage.h"
 
@@ -40,7 +41,10 @@ private:
     std::optional<std::string> ScriptLine(const std::string& typed, const std::string& unknown);
     // Leaving the creation pages throws the character away: only when the player says yes.
     bool KeepsCharacter(const std::string& line);
-    void ShowChoices() const;
+    // Says how to begin when no adventure is open: true then.
+    bool SaidNoBook() const;
+    // The captions of the choice labels shown now.
+    std::vector<std::string> ShownChoices() const;
     void ShowHelp() const;
 
     TScriptedHost& Host;
