@@ -220,7 +220,7 @@ std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const 
         return std::nullopt;
     if (word == "help" || word == "?") {
         Out << "A number chooses what it names: a choice, a + or - button, or the buttons at the bottom.\n"
-               "name followed by a text fills the name; close leaves the page.\n";
+               "The line under the page names the words that fill its fields; close leaves the page.\n";
         return std::nullopt;
     }
     std::optional<std::string> line;
