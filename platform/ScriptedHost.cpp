@@ -126,10 +126,10 @@ void TScriptedHost::Report(const std::string& message)
 
 void TScriptedHost::Fail(const TScriptLine& line, const std::string& why)
 {
-    const std::string message = line.Where() + ": " + why;
     if (StopOnError)
-        Stop(message);
-    Report(message);
+        Stop(line.Where() + ": " + why);
+    // The player has just typed the line: the reason alone is the answer.
+    Report(why);
 }
 
 void TScriptedHost::Stop(const std::string& message)
@@ -531,6 +531,7 @@ std::optional<std::string> TScriptedHost::TakeTextAnswer(const std::string& what
 
 bool TScriptedHost::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
 {
+    FQuestion = prompt;
     const auto answer = TakeTextAnswer("the input box \"" + caption + "\" (" + prompt + ")", true);
     if (answer)
         value = *answer;
@@ -539,6 +540,7 @@ bool TScriptedHost::InputQuery(const std::string& caption, const std::string& pr
 
 bool TScriptedHost::OpenFileDialog(const std::string& title, const std::string&, std::string& path)
 {
+    FQuestion = title;
     const auto answer = TakeTextAnswer("the file dialog \"" + title + "\"", false);
     if (answer)
         path = *answer;

@@ -44,6 +44,8 @@ public:
     int64_t Elapsed() const { return Clock; }
 
     const std::string& LastBoxText() const { return FLastBox; }
+    // The prompt of the input box, or the title of the file dialog, that is open.
+    const std::string& Question() const { return FQuestion; }
     bool BoxOpen() const { return FBoxOpen; }
 
     // What the engine waits on now, for a prompt that explains it.
@@ -53,8 +55,8 @@ public:
     // The modal form that takes input now, or the main window.
     TFormModel* InputForm() { return ModalForms.empty() ? MainWindow : ModalForms.back(); }
 
-    // false: a faulty line is reported through Print and the next one read (the
-    // terminal); true: it stops the run (scripts and tests).
+    // false: a faulty line is reported through Print, without its line number, and
+    // the next one read (the terminal); true: it stops the run (scripts and tests).
     bool StopOnError = true;
     // Where "show" and reports go; standard output unless set.
     std::function<void(const std::string&)> Print;
@@ -122,6 +124,7 @@ private:
     std::vector<TFormModel*> ModalForms;
     bool FMainWindowClosed = false;
     std::string FLastBox;
+    std::string FQuestion;
     bool FBoxOpen = false;
     TWaitKind FWaiting = TWaitKind::Window;
     TMsgDlgButtons FBoxButtons = 0;

@@ -5,7 +5,7 @@
 #include "app/MainForm.h"
 #include "data/Convert.h"
 #include "data/DataManager.h"
-#include "data/Utils.h"
+#include "data/Utf8Text.h"
 #include "platform/Host.h"
 #include "rules/Creature.h"
 #include "rules/Skills.h"
@@ -439,7 +439,8 @@ void TCharGen::Next()
         Form.Control("BtnNext").Caption = "FINISH";
         return;
     default: {
-        const std::string name = LeftStr(Trim(Form.Control("EditName").Text), 20);
+        // Twenty characters, not bytes: an accented letter is never cut in half.
+        const std::string name = Trim(FirstCharacters(Trim(Form.Control("EditName").Text), 20));
         if (name.empty())
             return Notify("-MSG-Provide a name for this character");
         Player.Name = name;

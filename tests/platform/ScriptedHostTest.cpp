@@ -152,7 +152,8 @@ TEST_F(ScriptedHostTest, FaultyLinesAreReportedWhenNotStopping)
     Host.AddLines("click Nowhere\nfly\nclick BtnSay");
     Host.RunMainLoop([] { return false; });
     ASSERT_EQ(Printed.size(), 2u);
-    EXPECT_NE(Printed[0].find("no control Nowhere"), std::string::npos);
+    // The player has just typed the line: no line number.
+    EXPECT_EQ(Printed[0], "there is no control Nowhere on FrmWindow");
     EXPECT_NE(Printed[1].find("unknown command"), std::string::npos);
     EXPECT_EQ(Pane.WrittenText(), "Hello there\n");
 }
@@ -186,6 +187,20 @@ TEST_F(ScriptedHostTest, BoxesTakeAnswers)
     EXPECT_NE(StopMessage([&] { Host.MessageDlg("Waiting", TMsgDlgType::Warning, mbOK); })
                   .find("ran out while the engine waits for the message box \"Waiting\""),
               std::string::npos);
+}
+
+TEST_F(ScriptedHostTest, ALineSourceSeesTheQuestionAsked)
+{
+    std::vector<std::string> asked;
+    Host.SetLineSource([&](const std::string&) -> std::optional<std::string> {
+        asked.push_back(Host.Question());
+        return "answer ok x";
+    });
+    std::string value;
+    std::string path;
+    EXPECT_TRUE(Host.InputQuery("Command Line", "Command:", value));
+    EXPECT_TRUE(Host.OpenFileDialog("Import a character", "Characters|*.chr", path));
+    EXPECT_EQ(asked, (std::vector<std::string>{"Command:", "Import a character"}));
 }
 
 TEST_F(ScriptedHostTest, AnErrorEscapingAHandlerIsShownAndPlayGoesOn)

@@ -87,6 +87,30 @@ TEST_F(CharGenTest, ANewDwarfWarrior)
     EXPECT_EQ(player.Skills[3].skill_value, 2);
 }
 
+TEST_F(CharGenTest, NamesKeepTwentyWholeCharacters)
+{
+    struct Case {
+        std::string typed;
+        std::string kept;
+    };
+    for (const Case& c : {
+             Case{"\xC3\x89owyn d'Arc", "\xC3\x89owyn d'Arc"},
+             // Twenty-one characters in 41 bytes: the twentieth é stays whole.
+             Case{"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                  "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9x",
+                  "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                  "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"},
+             Case{"Brenna of the Ember Gate", "Brenna of the Ember"},
+         }) {
+        SCOPED_TRACE(c.typed);
+        Queue(ToAbilities("RadioRace0", "RadioClass1") + "click BtnNext\nclick BtnNext\nclick BtnNext\ntype EditName " +
+              c.typed + "\nclick BtnNext");
+        TPlayer player;
+        ASSERT_TRUE(CreateCharacter(player));
+        EXPECT_EQ(player.Name, c.kept);
+    }
+}
+
 TEST_F(CharGenTest, ClassesOfferedAndRefused)
 {
     Queue("click BtnNext\nclick RadioRace1\nclick BtnNext\n"

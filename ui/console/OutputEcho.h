@@ -2,25 +2,28 @@
 #pragma once
 
 #include <algorithm>
-#include <iostream>
+#include <ostream>
 
 #include "platform/OutputPane.h"
 #include "ui/console/AnsiText.h"
 
 class TOutputEcho {
 public:
-    TOutputEcho(const TOutputPane& pane, bool colour) : Pane(pane), Colour(colour) {}
+    TOutputEcho(const TOutputPane& pane, const TTerminalLook& look, std::ostream& out) : Pane(pane), Look(look), Out(out)
+    {
+    }
 
     void Flush()
     {
         // Paragraphs dropped from the pane's history before they were echoed are gone.
         for (Shown = std::max(Shown, Pane.FirstWritten()); Shown < Pane.WrittenCount(); ++Shown)
-            std::cout << AnsiParagraph(Pane.Written(Shown), Colour) << '\n';
-        std::cout.flush();
+            Out << AnsiParagraph(Pane.Written(Shown), Look) << '\n';
+        Out.flush();
     }
 
 private:
     const TOutputPane& Pane;
-    bool Colour;
+    TTerminalLook Look;
+    std::ostream& Out;
     size_t Shown = 0;
 };

@@ -1,14 +1,17 @@
 #include "ui/console/PlayerWords.h"
 
-#include <iostream>
+#include <filesystem>
 
 #include "app/MainForm.h"
 #include "data/Convert.h"
+#include "data/Utf8Text.h"
 #include "platform/ScriptedHost.h"
-#include "rules/Creature.h"
+#include "session/Choices.h"
+#include "session/GameClient.h"
 #include "session/Process.h"
-#include "ui/console/LineReader.h"
 #include "ui/console/OutputEcho.h"
+#include "ui/console/TextViews.h"
+#include "world/Location.h"
 
 namespace {
 
@@ -17,181 +20,324 @@ struct TWord {
     const char* Line;
 };
 
-// Directions as the keypad takes them; actions as their buttons.
-const TWord Words[] = {
-    {"n", "key Up"},          {"north", "key Up"},     {"e", "key Right"},       {"east", "key Right"},
-    {"s", "key Down"},        {"south", "key Down"},   {"w", "key Left"},        {"west", "key Left"},
-    {"ne", "key Num9"},       {"nw", "key Num7"},      {"se", "key Num3"},       {"sw", "key Num1"},
-    {"u", "key NumPlus"},     {"up", "key NumPlus"},   {"d", "key NumMinus"},    {"down", "key NumMinus"},
-    {"in", "key Num5"},       {"out", "key Num0"},     {"exits", "click MainGoBtn"}, {"look", "click BtnLook"},
-    {"l", "click BtnLook"},   {"talk", "click BtnTalk"}, {"examine", "click BtnExamine"}, {"open", "click BtnOpen"},
-    {"get", "click BtnPickup"}, {"pickup", "click BtnPickup"}, {"contents", "click BtnContents"},
-    {"use", "click BtnUse"},  {"unlock", "click BtnUnlock"}, {"rest", "click BtnRest"}, {"loot", "click BtnGet"},
-    {"start", "menu StartGame"}, {"details", "menu AdventureDetails"}, {"quit", "menu Exit"}, {"exit", "menu Exit"},
-    {"command", "key Space"},
+// Directions as the keypad takes them, with the exit orientation each leads to.
+struct TDirection {
+    const char* Typed;
+    int Orientation;
+    const char* Line;
 };
+const TDirection Directions[] = {
+    {"n", 1, "key Up"},         {"north", 1, "key Up"},         {"e", 2, "key Right"},      {"east", 2, "key Right"},
+    {"s", 3, "key Down"},       {"south", 3, "key Down"},       {"w", 4, "key Left"},       {"west", 4, "key Left"},
+    {"ne", 5, "key Num9"},      {"northeast", 5, "key Num9"},   {"nw", 6, "key Num7"},      {"northwest", 6, "key Num7"},
+    {"se", 7, "key Num3"},      {"southeast", 7, "key Num3"},   {"sw", 8, "key Num1"},      {"southwest", 8, "key Num1"},
+    {"u", 9, "key NumPlus"},    {"up", 9, "key NumPlus"},       {"d", 10, "key NumMinus"},  {"down", 10, "key NumMinus"},
+    {"in", 11, "key Num5"},     {"out", 12, "key Num0"},
+};
+
+// Actions as their buttons.
+const TWord Words[] = {
+    {"exits", "click MainGoBtn"}, {"look", "click BtnLook"},         {"l", "click BtnLook"},
+    {"talk", "click BtnTalk"},    {"examine", "click BtnExamine"},   {"open", "click BtnOpen"},
+    {"get", "click BtnPickup"},   {"pickup", "click BtnPickup"},     {"contents", "click BtnContents"},
+    {"use", "click BtnUse"},      {"unlock", "click BtnUnlock"},     {"rest", "click BtnRest"},
+    {"loot", "click BtnGet"},     {"start", "menu StartGame"},       {"details", "menu AdventureDetails"},
+    {"quit", "menu Exit"},        {"exit", "menu Exit"},             {"command", "key Space"},
+};
+// Every other word acts in an open adventure.
+const char* const WordsWithoutBook[] = {"start", "quit", "exit"};
+
+// The views, each taking a member's number where it shows members.
+enum class TView { Party, Inventory, Journal, Quests, Map };
+struct TViewWord {
+    const char* Typed;
+    TView View;
+};
+const TViewWord ViewWords[] = {
+    {"party", TView::Party},     {"inventory", TView::Inventory}, {"i", TView::Inventory},
+    {"journal", TView::Journal}, {"quests", TView::Quests},       {"map", TView::Map},
+};
+
+void ShowView(std::ostream& out, const TForm1& form, TView view, int slot)
+{
+    switch (view) {
+    case TView::Party:
+        return ShowParty(out, form, slot);
+    case TView::Inventory:
+        return ShowInventory(out, form, slot);
+    case TView::Journal:
+        return ShowJournal(out, form);
+    case TView::Quests:
+        return ShowQuests(out, form);
+    case TView::Map:
+        return ShowMap(out);
+    }
+}
+
+bool IsNumber(const std::string& word)
+{
+    return !word.empty() && word.size() < 9 && word.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::string FirstWord(const std::string& text)
+{
+    return text.substr(0, text.find(' '));
+}
+
+// A command-script word, such as click or answer.
+bool IsCommandWord(const std::string& word)
+{
+    try {
+        return ParseScriptLine(word + " x", 0).has_value();
+    } catch (const EScriptStop&) {
+        return false;
+    }
+}
 
 } // namespace
 
-TPlayerWords::TPlayerWords(TScriptedHost& host, TForm1& form, TOutputEcho& echo)
-    : Host(host), Form(form), Echo(echo), LastPrompt(std::chrono::steady_clock::now())
+TPlayerWords::TPlayerWords(TScriptedHost& host, TForm1& form, TOutputEcho& echo, std::ostream& out, TReadLine readLine)
+    : Host(host), Form(form), Echo(echo), Out(out), ReadLine(std::move(readLine)),
+      LastPrompt(std::chrono::steady_clock::now())
 {
 }
 
-void TPlayerWords::ShowHelp()
+void TPlayerWords::ShowHelp() const
 {
-    std::cout << "Move: n s e w ne nw se sw up down in out, or exits for the list.\n"
-                 "Act: look, talk, examine, open, get, contents, use, unlock, rest, loot; a number picks a choice.\n"
-                 "Party: party (all members) or party N. Game: start, details, quit. Any command-script line works "
-                 "too (click NAME, menu NAME, show ...).\n";
+    std::error_code error;
+    const std::filesystem::path manual =
+        std::filesystem::absolute(std::filesystem::path(Process().AppDir) / "doc" / "index.html", error);
+    Out << "Move: n s e w ne nw se sw up down in out, or exits for the ways out.\n"
+           "Act: look, talk, examine, open, get, contents, use, unlock, rest, loot; a number picks a choice.\n"
+           "See: party, inventory (or party 2, inventory 2), journal, quests, map.\n"
+           "Game: start begins the adventure, details tells of it, command opens the command line, quit ends.\n"
+           "On a page a number chooses and name followed by a text fills the name; yes or no answers a question.\n"
+           "Authors and testers: every command-script line works here too (click NAME, menu NAME, show).\n"
+           "The manual, with the keys, the words and command scripts: "
+        << manual.string() << '\n';
 }
 
-void TPlayerWords::ShowChoices() const
+std::vector<std::string> TPlayerWords::ShownChoices() const
 {
-    if (!Form.Control("ScrollBox1").Visible)
-        return;
-    for (int number = 1;; ++number) {
-        const TControlState* label = Form.Find("LblChoice" + std::to_string(number));
+    std::vector<std::string> captions;
+    while (Form.Control("ScrollBox1").Visible) {
+        const TControlState* label = Form.Find("LblChoice" + std::to_string(captions.size() + 1));
         if (!label || label->Caption.empty())
             break;
-        std::cout << "  " << label->Caption << '\n';
+        captions.push_back(label->Caption);
+    }
+    return captions;
+}
+
+std::optional<std::string> TPlayerWords::Ask()
+{
+    switch (Host.Waiting()) {
+    case TScriptedHost::TWaitKind::MessageBox: {
+        const TMsgDlgButtons buttons = Host.BoxButtons();
+        Out << "[" << AsUtf8(Host.LastBoxText()) << "]" << ((buttons & mbYes) ? " yes/no" : "")
+            << ((buttons & mbCancel) ? "/cancel" : "") << (!(buttons & mbYes) ? " (Enter)" : "") << '\n';
+        break;
+    }
+    case TScriptedHost::TWaitKind::InputBox:
+        Out << "(type the text, or cancel)\n";
+        return ReadLine(AsUtf8(Host.Question()) + " ");
+    case TScriptedHost::TWaitKind::FileDialog:
+        Out << "(type the path of a file, or cancel)\n";
+        return ReadLine(AsUtf8(Host.Question()) + ": ");
+    case TScriptedHost::TWaitKind::Form:
+        if (const TFormModel* form = Host.InputForm())
+            Page.Draw(*form, Out);
+        break;
+    default:
+        for (const std::string& caption : ShownChoices())
+            Out << "  " << AsUtf8(caption) << '\n';
+        break;
+    }
+    return ReadLine("> ");
+}
+
+std::optional<std::string> TPlayerWords::ScriptLine(const std::string& typed, const std::string& unknown)
+{
+    try {
+        if (ParseScriptLine(typed, 0))
+            return typed;
+        return std::nullopt;
+    } catch (const EScriptStop&) {
+        const std::string word = FirstWord(Trim(typed));
+        if (IsCommandWord(word))
+            Out << "\"" << word << "\" needs more after it. Type help for the words you can use.\n";
+        else
+            Out << unknown << '\n';
+        return std::nullopt;
     }
 }
 
-void TPlayerWords::ShowMember(int slot) const
+bool TPlayerWords::KeepsCharacter(const std::string& line)
 {
-    const TPlayer* member = Form.Member(slot);
-    if (!member)
-        return;
-    std::cout << slot << ". " << member->Name << "  level " << member->level << "  endurance " << member->end << "/"
-              << member->end_max << "  mana " << member->mana << "/" << member->mana_max << "  STR "
-              << member->Abilities[0] << " DEX " << member->Abilities[1] << " MND " << member->Abilities[2]
-              << " FTH " << member->Abilities[3] << " CON " << member->Abilities[4] << '\n';
-    std::string pack;
-    for (const auto& item : member->Backpack)
-        if (item)
-            pack += (pack.empty() ? "" : ", ") + ItemDisplayName(item.get());
-    std::cout << "   backpack: " << (pack.empty() ? "empty" : pack) << '\n';
-}
-
-void TPlayerWords::ShowForm()
-{
-    TFormModel* form = Host.InputForm();
-    if (!form)
-        return;
-    std::cout << "[" << (form->Caption.empty() ? form->Name() : form->Caption) << "]\n";
-    // What can be clicked gets a number: typing it clicks.
-    Clickable.clear();
-    for (const auto& control : form->Controls()) {
-        if (!form->IsShown(*control) || control->Kind == TControlKind::Panel)
-            continue;
-        const bool spin = control->Kind == TControlKind::SpinEdit || control->Kind == TControlKind::Gauge;
-        if (control->Caption.empty() && control->Text.empty() && control->Items.empty() && !spin)
-            continue;
-        const bool clickable = control->Enabled && (control->Kind == TControlKind::Button ||
-                                                    control->Kind == TControlKind::RadioButton ||
-                                                    control->Kind == TControlKind::CheckBox);
-        if (clickable) {
-            Clickable.push_back(control->Name);
-            std::cout << "  " << Clickable.size() << ". ";
-        } else {
-            std::cout << "     ";
+    const TFormModel* form = Host.InputForm();
+    // The left button reads CANCEL while a new character is made (PREVIOUS in a level-up).
+    const TControlState* cancel = form && form->Name() == "FrmCreate" ? form->Find("BtnPrevious") : nullptr;
+    if (!cancel || cancel->Caption != "CANCEL" ||
+        (line != "close" && line != "click BtnPrevious"))
+        return false;
+    for (;;) {
+        const auto answer = ReadLine("Throw this character away? (yes/no) ");
+        const std::string word = answer ? LowerCase(Trim(*answer)) : "no";
+        if (word == "y" || word == "yes")
+            return false;
+        if (word == "n" || word == "no") {
+            Out << "The character is kept.\n";
+            return true;
         }
-        std::cout << control->Caption << control->Text;
-        if (spin)
-            std::cout << control->Name << " " << control->Position;
-        if (control->Kind == TControlKind::RadioButton || control->Kind == TControlKind::CheckBox)
-            std::cout << (control->Checked ? " (x)" : " ( )");
-        if (control->Kind == TControlKind::Edit)
-            std::cout << "  [" << control->Name << "]";
-        for (size_t item = 0; item < control->Items.size(); ++item)
-            std::cout << "\n       " << item << ": " << control->Items[item];
-        std::cout << '\n';
     }
-    std::cout << "(a number clicks; type NAME TEXT fills a field; select NAME ENTRY; close)\n";
 }
 
-std::string TPlayerWords::Translate(const std::string& typed)
+std::optional<std::string> TPlayerWords::AtBox(const std::string& word)
+{
+    const TMsgDlgButtons buttons = Host.BoxButtons();
+    // A box with OK alone takes any answer as OK.
+    if (!(buttons & (mbYes | mbNo | mbCancel)))
+        return "answer ok";
+    if ((buttons & mbYes) && (word == "y" || word == "yes"))
+        return "answer yes";
+    if ((buttons & mbNo) && (word == "n" || word == "no"))
+        return "answer no";
+    if ((buttons & mbCancel) && (word == "c" || word == "cancel"))
+        return "answer cancel";
+    if ((buttons & mbOK) && (word.empty() || word == "ok"))
+        return "answer ok";
+    if (word.rfind("answer ", 0) == 0)
+        return word;
+    Out << "Please answer " << ((buttons & mbYes) ? "yes or no" : "ok") << ((buttons & mbCancel) ? ", or cancel" : "")
+        << ".\n";
+    return std::nullopt;
+}
+
+std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const std::string& word)
+{
+    const TFormModel& form = *Host.InputForm();
+    if (word.empty())
+        return std::nullopt;
+    if (word == "help" || word == "?") {
+        Out << "A number chooses what it names: a choice, a + or - button, or the buttons at the bottom.\n"
+               "The line under the page names the words that fill its fields; close leaves the page.\n";
+        return std::nullopt;
+    }
+    std::optional<std::string> line;
+    if (IsNumber(word)) {
+        std::string why;
+        line = Page.LineFor(form, StrToIntDef(word, 0), why);
+        if (!line)
+            Out << AsUtf8(why) << '\n';
+    } else if (auto field = Page.FieldLine(form, typed)) {
+        line = field;
+    } else {
+        line = ScriptLine(typed, "That does not work on this page: a number chooses, close leaves, help explains.");
+    }
+    if (line && KeepsCharacter(*line))
+        return std::nullopt;
+    return line;
+}
+
+std::optional<std::string> TPlayerWords::Choice(int number)
+{
+    const int shown = static_cast<int>(ShownChoices().size());
+    if (number >= 1 && number <= shown)
+        return "choose " + std::to_string(number);
+    if (shown == 0)
+        Out << "There is no choice " << number << ": nothing is offered now.\n";
+    else
+        Out << "There is no choice " << number << ": choose a number from 1 to " << shown << ".\n";
+    return std::nullopt;
+}
+
+bool TPlayerWords::SaidNoBook() const
+{
+    if (BookOpen())
+        return false;
+    Out << "No adventure is open yet. Type start to begin one.\n";
+    return true;
+}
+
+std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, const std::string& word)
+{
+    if (word.empty())
+        return std::nullopt;
+    if (word == "help" || word == "?") {
+        ShowHelp();
+        return std::nullopt;
+    }
+    if (IsNumber(word))
+        return Choice(StrToIntDef(word, 0));
+    const std::string first = FirstWord(word);
+    for (const TViewWord& view : ViewWords) {
+        if (first == view.Typed && !SaidNoBook())
+            ShowView(Out, Form, view.View, StrToIntDef(Trim(word.substr(first.size())), 0));
+        if (first == view.Typed)
+            return std::nullopt;
+    }
+    for (const TDirection& direction : Directions) {
+        if (word != direction.Typed)
+            continue;
+        if (SaidNoBook())
+            return std::nullopt;
+        const TGameClient& client = GameClient();
+        // With choices pending the game itself says why the party stays.
+        if (client.CurrentLocation && !(client.Options && client.Options->ShownCount() > 0)) {
+            bool exit = false;
+            for (const TLocationExit& way : client.CurrentLocation->Exits)
+                exit = exit || (way.Orientation == direction.Orientation && way.ExitId >= 1);
+            if (!exit) {
+                Out << "You can't go that way.\n";
+                return std::nullopt;
+            }
+        }
+        return direction.Line;
+    }
+    for (const TWord& known : Words) {
+        if (word != known.Typed)
+            continue;
+        bool needsBook = true;
+        for (const char* open : WordsWithoutBook)
+            needsBook = needsBook && word != open;
+        if (needsBook && SaidNoBook())
+            return std::nullopt;
+        return known.Line;
+    }
+    return ScriptLine(typed, "I don't know the word \"" + AsUtf8(FirstWord(Trim(typed))) +
+                                 "\". Type help for the words you can use.");
+}
+
+std::optional<std::string> TPlayerWords::Interpret(const std::string& typed)
 {
     const std::string word = LowerCase(Trim(typed));
     switch (Host.Waiting()) {
     case TScriptedHost::TWaitKind::MessageBox:
-        // A box with OK alone takes any answer as OK.
-        if (!(Host.BoxButtons() & (mbYes | mbNo | mbCancel)))
-            return "answer ok";
-        if (word == "y" || word == "yes")
-            return "answer yes";
-        if (word == "n" || word == "no")
-            return "answer no";
-        if (word == "c" || word == "cancel")
-            return "answer cancel";
-        if (word.empty() || word == "ok")
-            return "answer ok";
-        return typed;
+        return AtBox(word);
     case TScriptedHost::TWaitKind::InputBox:
         return word == "cancel" ? "answer cancel" : "answer ok " + Trim(typed);
     case TScriptedHost::TWaitKind::FileDialog:
         return word == "cancel" || word.empty() ? "answer cancel" : "answer ok " + Trim(typed);
-    default:
-        break;
+    case TScriptedHost::TWaitKind::Form:
+        return AtForm(typed, word);
+    case TScriptedHost::TWaitKind::Window:
+        return AtWindow(typed, word);
     }
-    if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos) {
-        if (Host.Waiting() != TScriptedHost::TWaitKind::Form)
-            return "choose " + word;
-        const size_t number = static_cast<size_t>(StrToIntDef(word, 0));
-        if (number >= 1 && number <= Clickable.size())
-            return "click " + Clickable[number - 1];
-    }
-    for (const TWord& known : Words)
-        if (word == known.Typed)
-            return known.Line;
-    return typed;
+    return std::nullopt;
 }
 
 std::optional<std::string> TPlayerWords::NextLine(const std::string&)
 {
-    // Real time passes for the timers while the player reads and types.
     for (;;) {
+        // Real time passes for the timers while the player reads and types.
         const auto now = std::chrono::steady_clock::now();
         Host.Advance(std::chrono::duration_cast<std::chrono::milliseconds>(now - LastPrompt).count());
         LastPrompt = now;
         Echo.Flush();
-        switch (Host.Waiting()) {
-        case TScriptedHost::TWaitKind::MessageBox: {
-            const TMsgDlgButtons buttons = Host.BoxButtons();
-            std::cout << "[" << Host.LastBoxText() << "]"
-                      << ((buttons & mbYes) ? " yes/no" : "") << ((buttons & mbCancel) ? "/cancel" : "")
-                      << (!(buttons & mbYes) ? " (Enter)" : "") << '\n';
-            break;
-        }
-        case TScriptedHost::TWaitKind::InputBox:
-            std::cout << "[" << Host.LastBoxText() << "] type a text, or cancel\n";
-            break;
-        case TScriptedHost::TWaitKind::Form:
-            ShowForm();
-            break;
-        default:
-            ShowChoices();
-            break;
-        }
-        const auto line = ReadPlayerLine("> ");
-        if (!line)
+        const auto typed = Ask();
+        if (!typed)
             return std::nullopt;
-        const std::string& typed = *line;
-        const std::string word = LowerCase(Trim(typed));
-        if (Host.Waiting() == TScriptedHost::TWaitKind::Window || Host.Waiting() == TScriptedHost::TWaitKind::Form) {
-            if (word == "help" || word == "?") {
-                ShowHelp();
-                continue;
-            }
-            if (word == "party" || word.rfind("party ", 0) == 0) {
-                const int slot = StrToIntDef(Trim(word.substr(5)), 0);
-                for (int member = 1; member <= MaxPartySize; ++member)
-                    if (slot == 0 || slot == member)
-                        ShowMember(member);
-                continue;
-            }
-        }
-        return Translate(typed);
+        if (auto line = Interpret(*typed))
+            return line;
     }
 }

@@ -3,15 +3,19 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 
 #include "app/MainForm.h"
 #include "app/ProgramStart.h"
+#include "data/Utf8Text.h"
 #include "platform/ScriptedHost.h"
 #include "platform/Settings.h"
 #include "session/Process.h"
+#include "ui/console/LineReader.h"
 #include "ui/console/OutputEcho.h"
 #include "ui/console/PlayerWords.h"
 
@@ -53,14 +57,21 @@ int main(int argc, char** argv)
     TProcess& process = Process();
     host.Attach(&form, &form.RichEdit1, &process.Random);
 
-    TOutputEcho echo(form.RichEdit1, interactive && isatty(STDOUT_FILENO));
+    TTerminalLook look;
+    look.Styles = interactive && isatty(STDOUT_FILENO);
+    const char* noColour = std::getenv("NO_COLOR");
+    look.Colours = look.Styles && !(noColour && *noColour);
+    look.Plain = form.RichEdit1.DefaultFont.Color;
+    TOutputEcho echo(form.RichEdit1, look, std::cout);
     // The prompt lives as long as the loop that asks it for lines.
-    TPlayerWords words(host, form, echo);
+    TPlayerWords words(host, form, echo, std::cout, ReadPlayerLine);
     int status = 0;
     try {
         OpenMainForm(form, *arguments);
         if (interactive) {
+            PrepareLineEditing();
             host.StopOnError = false;
+            host.Print = [](const std::string& text) { std::cout << AsUtf8(text) << '\n'; };
             host.SetLineSource([&words](const std::string& waiting) { return words.NextLine(waiting); });
         } else {
             host.AddLines(script);

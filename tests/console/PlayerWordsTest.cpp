@@ -1,0 +1,188 @@
+// The terminal prompt driven as a player types: lines go in, the answers and the
+// game's text come out.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "rules/Creature.h"
+#include "support/AdventureFolder.h"
+#include "support/EngineFixture.h"
+#include "ui/console/OutputEcho.h"
+#include "ui/console/PlayerWords.h"
+
+namespace {
+
+const char* const Adventure = R"SQL(
+insert into general (name, value) values ('MinLvl', '1'), ('MaxLvl', '18'), ('MaxParty', '6'), ('EncText', '0'),
+  ('EncImg', '0'), ('ChStart', '1'), ('StartID', '1'), ('AdvTitle', 'The Ford'), ('DefaultClasses', '1|');
+insert into races (id, name, description) values (1, 'Human', 'Folk of the river towns.');
+insert into areas (id, name, width, height) values (1, 'Riverlands', 4, 4);
+insert into texts (id, file, text) values (1, 'ford.txt', 'A shallow ford.'),
+  (2, 'j_ford.txt', 'At the Ford' || char(10) || 'We crossed the river at dawn.'),
+  (3, 'q_ferry.txt', 'The Ferryman' || char(10) || 'Find the ferryman''s lost pole.');
+insert into locations (id, name, intro_id, desc_id, brief, area_id) values
+  (1, 'The Ford', 0, 1, 'A shallow ford.', 1), (2, 'The Far Bank', 0, 0, 'Reeds and mud.', 1);
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values
+  (2, 1, 'the far bank', 1, 1), (1, 2, 'the ford', 3, 1);
+)SQL";
+
+// Through the creation pages to the name: the form's NEXT is always 2.
+const std::vector<std::string> ToTheNamePage = {"start", "y", "2", "2", "2", "2", "2", "2"};
+
+class PlayerWordsTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        EngineFixture::SetUp();
+        Form().FormCreate();
+        Process().AppDir = Folder.Temp.Path;
+        TestHost.StopOnError = false;
+        TestHost.Print = [this](const std::string& text) { Out << text << '\n'; };
+        Echo.emplace(Form().RichEdit1, TTerminalLook{}, Out);
+        Words.emplace(TestHost, Form(), *Echo, Out, [this](const std::string& prompt) { return Read(prompt); });
+        TestHost.SetLineSource([this](const std::string& waiting) { return Words->NextLine(waiting); });
+    }
+
+    // Types the lines in turn; afterwards each line's answer is what was written
+    // until the next prompt.
+    void Type(const std::vector<std::string>& lines)
+    {
+        Typed.insert(Typed.end(), lines.begin(), lines.end());
+        try {
+            TestHost.RunMainLoop([] { return false; });
+        } catch (const EScriptStop&) {
+            // The player's lines ran out.
+        }
+    }
+
+    const std::string& AnswerTo(const std::string& line) { return Answers[line]; }
+
+    std::optional<std::string> Read(const std::string& prompt)
+    {
+        Prompts.push_back(prompt);
+        if (!Current.empty())
+            Answers[Current] += Out.str().substr(Taken);
+        Taken = Out.str().size();
+        if (Next == Typed.size())
+            return std::nullopt;
+        Current = Typed[Next++];
+        if (const auto before = BeforeTyping.find(Current); before != BeforeTyping.end())
+            before->second();
+        return Current;
+    }
+
+    TAdventureFolder Folder{Adventure};
+    std::ostringstream Out;
+    std::optional<TOutputEcho> Echo;
+    std::optional<TPlayerWords> Words;
+    std::vector<std::string> Typed;
+    size_t Next = 0;
+    std::string Current;
+    size_t Taken = 0;
+    std::map<std::string, std::string> Answers;
+    std::vector<std::string> Prompts;
+    // What happens in the game just before the player types a line.
+    std::map<std::string, std::function<void()>> BeforeTyping;
+};
+
+} // namespace
+
+TEST_F(PlayerWordsTest, ANewcomerCreatesEowynMistypesAndIsAnsweredPolitely)
+{
+    std::vector<std::string> lines = {"look", "xyzzy"};
+    lines.insert(lines.end(), ToTheNamePage.begin(), ToTheNamePage.end());
+    lines.insert(lines.end(), {"name \xC3\x89owyn d'Arc", "2", "", "99", "w", "party", "frobnicate now", "n"});
+    Type(lines);
+
+    const TPlayer* eowyn = Form().Member(1);
+    ASSERT_NE(eowyn, nullptr);
+    EXPECT_EQ(eowyn->Name, "\xC3\x89owyn d'Arc");
+    EXPECT_EQ(AnswerTo("look"), "No adventure is open yet. Type start to begin one.\n");
+    EXPECT_EQ(AnswerTo("xyzzy"), "I don't know the word \"xyzzy\". Type help for the words you can use.\n");
+    EXPECT_NE(AnswerTo("2").find("Name: (not given yet)"), std::string::npos);
+    EXPECT_NE(AnswerTo("name \xC3\x89owyn d'Arc").find("Name: \xC3\x89owyn d'Arc"), std::string::npos);
+    EXPECT_EQ(AnswerTo("99"), "There is no choice 99: nothing is offered now.\n");
+    EXPECT_EQ(AnswerTo("w"), "You can't go that way.\n");
+    EXPECT_NE(AnswerTo("party").find("1. \xC3\x89owyn d'Arc, Human, level 1"), std::string::npos) << AnswerTo("party");
+    EXPECT_EQ(AnswerTo("frobnicate now"), "I don't know the word \"frobnicate\". Type help for the words you can use.\n");
+    EXPECT_NE(AnswerTo("n").find("The Far Bank"), std::string::npos) << AnswerTo("n");
+    EXPECT_EQ(Out.str().find("line "), std::string::npos) << Out.str();
+}
+
+TEST_F(PlayerWordsTest, MistakesAtTheWindowGetAnswersInThePlayersWords)
+{
+    std::vector<std::string> lines = ToTheNamePage;
+    lines.insert(lines.end(), {"name Brenna", "2", ""});
+    Type(lines);
+    ASSERT_NE(Form().Member(1), nullptr);
+    struct Case {
+        std::string typed;
+        std::string answer;
+    };
+    const std::vector<Case> cases = {
+        {"0", "There is no choice 0: nothing is offered now.\n"},
+        {"down", "You can't go that way.\n"},
+        {"party 3", "There is no member 3.\n"},
+        {"click", "\"click\" needs more after it. Type help for the words you can use.\n"},
+        {"click Nowhere", "there is no control Nowhere on Form1\n"},
+        {"  ", ""},
+    };
+    std::vector<std::string> typed;
+    for (const Case& c : cases)
+        typed.push_back(c.typed);
+    Type(typed);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(AnswerTo(c.typed), c.answer);
+    }
+}
+
+TEST_F(PlayerWordsTest, ACharacterIsThrownAwayOnlyAfterAYes)
+{
+    std::vector<std::string> lines = {"start", "y", "2", "look", "1", "no", "close", "maybe", "yes", "maybe", "n"};
+    Type(lines);
+    EXPECT_NE(AnswerTo("look").find("That does not work on this page: a number chooses, close leaves, help explains.\n"),
+              std::string::npos)
+        << AnswerTo("look");
+    EXPECT_NE(AnswerTo("no").find("The character is kept."), std::string::npos) << AnswerTo("no");
+    // Kept: the page is drawn again for the next line.
+    EXPECT_NE(AnswerTo("no").find("[Character Creation]"), std::string::npos) << AnswerTo("no");
+    EXPECT_EQ(Prompts[5], "Throw this character away? (yes/no) ");
+    EXPECT_EQ(std::count(Prompts.begin(), Prompts.end(), "Throw this character away? (yes/no) "), 3);
+    EXPECT_NE(AnswerTo("maybe").find("Please answer yes or no."), std::string::npos) << AnswerTo("maybe");
+    EXPECT_EQ(Form().Member(1), nullptr);
+}
+
+TEST_F(PlayerWordsTest, TheCommandLineAsksWithItsOwnPrompt)
+{
+    std::vector<std::string> lines = ToTheNamePage;
+    lines.insert(lines.end(), {"name Brenna", "2", "", "command", "ferryman"});
+    Type(lines);
+    ASSERT_GE(Prompts.size(), 2u);
+    EXPECT_EQ(Prompts[Prompts.size() - 2], "Command: ");
+    EXPECT_NE(AnswerTo("ferryman").find("Nothing happened"), std::string::npos) << AnswerTo("ferryman");
+}
+
+TEST_F(PlayerWordsTest, ViewsShowWhatTheSessionHolds)
+{
+    std::vector<std::string> lines = ToTheNamePage;
+    lines.insert(lines.end(), {"name Brenna", "2", "", "journal", "quests", "map", "inventory", "help"});
+    Type(lines);
+    EXPECT_EQ(AnswerTo("journal"), "The journal is empty: entries are written as the adventure goes on.\n");
+    EXPECT_EQ(AnswerTo("quests"), "No quest is open.\n");
+    EXPECT_EQ(AnswerTo("map"), "You are at The Ford in Riverlands.\nWays on: the far bank.\n");
+    EXPECT_NE(AnswerTo("inventory").find("1. Brenna\n  wears: nothing\n  backpack: nothing\n"), std::string::npos)
+        << AnswerTo("inventory");
+    EXPECT_NE(AnswerTo("help").find("/doc/index.html"), std::string::npos) << AnswerTo("help");
+
+    BeforeTyping["journal again"] = [] { GameClient().AddJournalEntry("j_ford", "j_ford.txt"); };
+    BeforeTyping["quests again"] = [] { GameClient().AddQuest("q_ferry", "q_ferry.txt"); };
+    Type({"journal again", "quests again"});
+    // "journal again" is read as journal with a member's number it does not use.
+    EXPECT_NE(AnswerTo("journal again").find("* At the Ford\n  We crossed the river at dawn.\n"), std::string::npos)
+        << AnswerTo("journal again");
+    EXPECT_NE(AnswerTo("quests again").find("* The Ferryman\n  Find the ferryman's lost pole.\n"), std::string::npos)
+        << AnswerTo("quests again");
+}
