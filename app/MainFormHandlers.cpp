@@ -205,8 +205,13 @@ void TForm1::FormCreate()
     Control("TurnBasedCombat").Checked = TurnBasedCombat;
     RichEdit1.DefaultFont.Size = settings.ReadInteger(OptionsKey, "FontSize", RichEdit1.DefaultFont.Size);
     ShowProgramLogo();
+    ShowJournalPicture();
+}
+
+void TForm1::ShowJournalPicture()
+{
     Control("ImgJournal").Picture =
-        LoadPictureFile((std::filesystem::path(process.AppDir) / "newjournal.bmp").string());
+        LoadPictureFile((std::filesystem::path(Process().AppDir) / "newjournal.bmp").string());
 }
 
 void TForm1::FormShow()
