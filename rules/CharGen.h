@@ -22,7 +22,8 @@ public:
     void PrepareNew();
     // Level-up mode: the next level, the ability page first.
     void PrepareLevelUp();
-    // Shows the dialog; a member reaching level 18 or beyond gets no dialog.
+    // Shows the dialog; a member reaching level 18 or beyond gets no dialog. A
+    // level-up always applies, however the dialog was left.
     void Run();
 
     int Step = 0;
@@ -62,6 +63,7 @@ private:
     // How many points an ability may gain in one run: the race's column + 4.
     int RaceAllowance(int ability) const;
     int WeaponPointsFor(int level) const;
+    int UnspentWeaponPoints() const;
     const TStringHash* RaceRow() const;
     const TStringHash* CustomClassRow() const;
     void ApplyResults();
