@@ -19,4 +19,8 @@ TFrmAdvDetails::TFrmAdvDetails() : TFormModel("FrmAdvDetails", "Adventure Detail
         Add("LblCaption" + std::to_string(number++), TControlKind::Label).Caption = row.Caption;
         Add(row.Value, row.Kind);
     }
+    // Closing should not need the window frame's button.
+    auto& close = Add("BtnClose", TControlKind::Button);
+    close.Caption = "Close";
+    close.OnClick = [this](const std::string&) { ModalResult = mrOk; };
 }

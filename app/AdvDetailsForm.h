@@ -1,4 +1,5 @@
-// The adventure details dialog: title, author, date, version and comments.
+// The adventure details dialog: title, author, date, version and comments, and
+// a button to close it.
 #pragma once
 
 #include "platform/FormModel.h"

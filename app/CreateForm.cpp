@@ -25,8 +25,10 @@ TFrmCreate::TFrmCreate() : TFormModel("FrmCreate", "Character Creation")
         Add(std::string(name) + "Up", TControlKind::Button, page).Caption = "+";
         Add(std::string(name) + "Down", TControlKind::Button, page).Caption = "-";
     };
-    for (const char* spin : AbilitySpins)
-        addSpin(spin, "PageAbilities");
+    for (size_t ability = 0; ability < AbilitySpins.size(); ++ability) {
+        addSpin(AbilitySpins[ability], "PageAbilities");
+        Add(AbilityLimits[ability], TControlKind::Label, "PageAbilities");
+    }
     Add("LblAbilityPoints", TControlKind::Label, "PageAbilities");
     for (size_t mastery = 0; mastery < WeaponSpins.size(); ++mastery) {
         addSpin(WeaponSpins[mastery], "PageWeapons");

@@ -12,6 +12,9 @@ inline constexpr std::array<const char*, 7> CreatePages = {
 };
 // The ability spins, in ability order; each has an Up and a Down button.
 inline constexpr std::array<const char*, 5> AbilitySpins = {"SpinStr", "SpinDex", "SpinMind", "SpinFaith", "SpinConst"};
+// Beside each ability spin: the highest value the race allows in this run.
+inline constexpr std::array<const char*, 5> AbilityLimits = {"LblStrMax", "LblDexMax", "LblMindMax", "LblFaithMax",
+                                                             "LblConstMax"};
 // The weapon-mastery spins, in mastery order.
 inline constexpr std::array<const char*, 16> WeaponSpins = {
     "SpinAxe",   "SpinBow",    "SpinClub",  "SpinCrossbow", "SpinDagger", "SpinDarts", "SpinFlail", "SpinGreatSword",

@@ -51,6 +51,8 @@ public:
     // Writes the options back.
     void FormDestroy();
     void ShowProgramLogo();
+    // The journal's background, from the program folder.
+    void ShowJournalPicture();
 
     // Slot n's member (1..6), or null.
     TPlayer* Member(int slot) const;

@@ -4,6 +4,7 @@
 
 #include "app/AboutForm.h"
 #include "app/MainForm.h"
+#include "app/Manual.h"
 #include "data/DataManager.h"
 #include "data/Picture.h"
 #include "platform/Host.h"
@@ -103,7 +104,9 @@ void TForm1::Menu(const std::string& name)
     } else if (name == "Smaller" || name == "Larger") {
         RichEdit1.DefaultFont.Size += name == "Larger" ? 1 : -1;
     } else if (name == "Help") {
-        Host().ShellOpen((std::filesystem::path(Process().AppDir) / "help.chm").string(), Process().AppDir);
+        const std::string manual = ManualFile(Process().AppDir);
+        if (!Host().ShellOpen(manual, Process().AppDir))
+            Host().MessageDlg("The manual could not be opened: " + manual, TMsgDlgType::Information, mbOK);
     } else if (name == "WebSite") {
         Host().ShellOpen(ProductWebSite, Process().AppDir);
     } else if (name == "About") {
@@ -204,8 +207,13 @@ void TForm1::FormCreate()
     Control("TurnBasedCombat").Checked = TurnBasedCombat;
     RichEdit1.DefaultFont.Size = settings.ReadInteger(OptionsKey, "FontSize", RichEdit1.DefaultFont.Size);
     ShowProgramLogo();
+    ShowJournalPicture();
+}
+
+void TForm1::ShowJournalPicture()
+{
     Control("ImgJournal").Picture =
-        LoadPictureFile((std::filesystem::path(process.AppDir) / "newjournal.bmp").string());
+        LoadPictureFile((std::filesystem::path(Process().AppDir) / "newjournal.bmp").string());
 }
 
 void TForm1::FormShow()

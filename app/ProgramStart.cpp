@@ -29,6 +29,7 @@ void OpenMainForm(TForm1& form, const TProgramOptions& options)
         std::error_code error;
         Process().AppDir = std::filesystem::absolute(options.AppDir, error).string();
         form.ShowProgramLogo();
+        form.ShowJournalPicture();
     }
     form.FormShow();
 }

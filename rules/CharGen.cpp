@@ -170,6 +170,11 @@ const TStringHash* TCharGen::CustomClassRow() const
     return position >= 0 && position < static_cast<int>(CustomClasses.size()) ? CustomClasses[position].get() : nullptr;
 }
 
+int TCharGen::RaceAllowance(int ability) const
+{
+    return Column(RaceRow(), AbilityColumns[ability]) + 4;
+}
+
 int TCharGen::WeaponPointsFor(int level) const
 {
     if (ClassId >= 1 && ClassId <= 10)
@@ -279,8 +284,11 @@ void TCharGen::FillClasses()
 
 void TCharGen::ShowAbilities()
 {
-    for (int ability = 0; ability < AbilityCount; ++ability)
+    for (int ability = 0; ability < AbilityCount; ++ability) {
         Form.Control(AbilitySpins[ability]).Position = Player.Abilities[ability] + AbilityAdded[ability];
+        const int highest = Player.Abilities[ability] + RaceAllowance(ability);
+        Form.Control(AbilityLimits[ability]).Caption = "up to " + std::to_string(highest);
+    }
     Form.Control("LblAbilityPoints").Caption = "Points Remaining " + std::to_string(AbilityPointsLeft);
 }
 
@@ -336,7 +344,7 @@ void TCharGen::ChangeAbility(int ability, int step)
     if (step > 0) {
         if (AbilityPointsLeft <= 0)
             return Notify("-MSG-No more ability points remaining.");
-        if (AbilityAdded[ability] >= Column(RaceRow(), AbilityColumns[ability]) + 4)
+        if (AbilityAdded[ability] >= RaceAllowance(ability))
             return Notify("-MSG-You cannot raise this ability any more.");
         ++AbilityAdded[ability];
         --AbilityPointsLeft;

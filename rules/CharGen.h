@@ -60,6 +60,8 @@ private:
     void ChangeAbility(int ability, int step);
     void ChangeWeapon(int mastery, int step);
     void ChangeSkill(int skill, int step);
+    // How many points an ability may gain in one run: the race's column + 4.
+    int RaceAllowance(int ability) const;
     int WeaponPointsFor(int level) const;
     int UnspentWeaponPoints() const;
     const TStringHash* RaceRow() const;

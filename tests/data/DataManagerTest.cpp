@@ -261,4 +261,7 @@ TEST_F(DataManagerTest, AdventureDetails)
           "expect-control Memo1 text A mining town.\n"
           "close");
     manager->ShowAdventureDetails();
+    // The dialog's own button closes it too.
+    Queue("click BtnClose");
+    manager->ShowAdventureDetails();
 }

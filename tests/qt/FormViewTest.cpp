@@ -195,7 +195,7 @@ TEST(FormViewMenus, MenusAreActionsOfTheMenuBar)
     larger.OnClick = [&clicks](const std::string&) { ++clicks; };
     QWidget root;
     QMenuBar bar;
-    TFormView view(form, root, [](const std::function<void()>& handler) { handler(); }, TFormViewParts{{}, {}, &bar});
+    TFormView view(form, root, [](const std::function<void()>& handler) { handler(); }, TFormViewParts{{}, {}, &bar, {}});
     view.Sync();
 
     ASSERT_EQ(bar.actions().size(), 1);

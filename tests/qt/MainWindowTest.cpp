@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QWindow>
+#include <set>
 #include <gtest/gtest.h>
 
 #include "app/MainForm.h"
@@ -10,6 +12,7 @@
 #include "ui/qt/MainLayout.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/OutputView.h"
+#include "tests/qt/WidgetChecks.h"
 
 namespace {
 
@@ -41,16 +44,20 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Controls that share a place: one of each pair shows at a time, or the
-    // journal's pages are drawn on its picture.
-    static bool SharePlace(const QString& one, const QString& other)
+    QTabWidget& Pages() { return *Window.findChild<QTabWidget*>("PageControl1"); }
+
+    // The choice box in place of the play controls, with two choices.
+    void ShowChoices()
     {
-        const auto pair = [&](const char* left, const char* right) {
-            return (one == left && other == right) || (one == right && other == left);
-        };
-        return pair("PanelButtons", "ScrollBox1") || pair("PanelMap", "PanelShop") ||
-               pair("ImgJournal", "PaintBox1") || pair("ImgJournal", "PaintBox2");
+        Form.Control("PanelButtons").Visible = false;
+        Form.Control("ScrollBox1").Visible = true;
+        Form.Control("LblChoice1").Caption = "1. Continue...";
+        Form.Add("LblChoice2", TControlKind::Label, "ScrollBox1").Caption = "2. Ask the guard about the mines";
+        Window.Sync();
     }
+
+    // The journal's pages are drawn on its picture.
+    const std::set<std::string> JournalLayers = {"ImgJournal+PaintBox1", "ImgJournal+PaintBox2"};
 
     TListeningForm Form;
     TMainWindow Window;
@@ -59,8 +66,19 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowTest, EveryControlIsDrawnAndPlaced)
+TEST_F(MainWindowTest, EveryControlIsDrawnFromItsPageDesign)
 {
+    // The window's own: the pages, the status bar and the output pane.
+    std::set<std::string> designed;
+    std::vector<std::string> pages = {"MapTab", "DiaryTab"};
+    for (int tab = 1; tab <= MaxPartySize + 1; ++tab)
+        pages.push_back("TabSheet" + std::to_string(tab));
+    for (const std::string& page : pages) {
+        QWidget scratch;
+        DesignMainPage(page, scratch, 1.0);
+        for (const QWidget* widget : scratch.findChildren<QWidget*>())
+            designed.insert(widget->objectName().toStdString());
+    }
     for (const auto& control : Form.Controls()) {
         const QString name = QString::fromStdString(control->Name);
         if (control->Kind == TControlKind::Menu || control->Kind == TControlKind::MenuItem) {
@@ -68,53 +86,90 @@ TEST_F(MainWindowTest, EveryControlIsDrawnAndPlaced)
             continue;
         }
         EXPECT_NE(Window.findChild<QWidget*>(name), nullptr) << control->Name;
-        // Only the choice labels stack; the pages and the status bar are the window's.
-        const bool placedByWindow = control->Kind == TControlKind::PageControl ||
-                                    control->Kind == TControlKind::TabSheet ||
-                                    control->Kind == TControlKind::StatusBar || control->Parent == "ScrollBox1";
-        EXPECT_NE(MainPlace(control->Name).has_value(), placedByWindow) << control->Name;
+        const bool windowsOwn = control->Kind == TControlKind::PageControl || control->Kind == TControlKind::TabSheet ||
+                                control->Kind == TControlKind::StatusBar || control->Name == "RichEdit1";
+        if (!windowsOwn) {
+            EXPECT_TRUE(designed.count(control->Name)) << control->Name << " is not in its page's design";
+        }
     }
     EXPECT_NE(dynamic_cast<TOutputView*>(Window.findChild<QWidget*>("RichEdit1")), nullptr);
     EXPECT_EQ(Window.findChild<QTabWidget*>("PageControl1")->count(), 9);
 }
 
-TEST_F(MainWindowTest, ControlsNeitherOverlapNorLeaveTheirContainer)
+TEST_F(MainWindowTest, EveryPageFitsItsWindowWithNothingOnTopOfAnything)
 {
-    for (const auto& control : Form.Controls()) {
-        // The containers whose controls sit where the layout puts them.
-        if (control->Kind != TControlKind::TabSheet && control->Kind != TControlKind::Panel &&
-            control->Kind != TControlKind::GroupBox)
-            continue;
-        const QWidget* container = Window.findChild<QWidget*>(QString::fromStdString(control->Name));
-        ASSERT_NE(container, nullptr) << control->Name;
-        // Only the page shown is laid out; every page gets its size.
-        const QRect bounds = control->Kind == TControlKind::TabSheet
-                                 ? Window.findChild<QTabWidget*>("PageControl1")->currentWidget()->rect()
-                                 : container->rect();
-        std::vector<const QWidget*> children;
-        for (const QObject* child : container->children())
-            if (child->isWidgetType() && !static_cast<const QWidget*>(child)->isWindow())
-                children.push_back(static_cast<const QWidget*>(child));
-        for (size_t one = 0; one < children.size(); ++one) {
-            EXPECT_TRUE(bounds.contains(children[one]->geometry()))
-                << children[one]->objectName().toStdString() << " leaves " << control->Name;
-            for (size_t other = one + 1; other < children.size(); ++other) {
-                const bool overlap = children[one]->geometry().intersects(children[other]->geometry());
-                EXPECT_TRUE(!overlap || SharePlace(children[one]->objectName(), children[other]->objectName()))
-                    << children[one]->objectName().toStdString() << " and "
-                    << children[other]->objectName().toStdString() << " overlap in " << control->Name;
-            }
+    ShowChoices();
+    for (const QSize size : {QSize(800, 600), QSize(1280, 900)}) {
+        Window.resize(size);
+        for (int page = 0; page < Pages().count(); ++page) {
+            Pages().setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            const std::string where = std::to_string(size.width()) + "x" + std::to_string(size.height()) + " page " +
+                                      std::to_string(page) + ": ";
+            for (const auto& faults : {OutsideOf(Window, Window.geometry()), Overlapping(Window, JournalLayers)})
+                for (const std::string& fault : faults)
+                    ADD_FAILURE() << where << fault;
         }
     }
 }
 
-TEST_F(MainWindowTest, TheWindowHasItsFixedSize)
+TEST_F(MainWindowTest, TheWindowGrowsAndTheOutputPaneAndPanelsWithIt)
 {
-    const int menu = Window.menuBar()->height();
-    EXPECT_EQ(Window.size(), QSize(MainClientWidth, MainClientHeight + menu));
-    EXPECT_EQ(Window.minimumSize(), Window.maximumSize());
+    EXPECT_LE(Window.minimumSizeHint().width(), 800);
+    EXPECT_LE(Window.minimumSizeHint().height(), 600);
+    Window.resize(800, 600);
+    QCoreApplication::processEvents();
+    const QSize pane = Window.findChild<QWidget*>("RichEdit1")->size();
+    const QSize buttons = Window.findChild<QWidget*>("PanelButtons")->size();
+    const QSize map = Window.findChild<QWidget*>("PanelMap")->size();
+    Window.resize(1280, 900);
+    QCoreApplication::processEvents();
+    EXPECT_GT(Window.findChild<QWidget*>("RichEdit1")->width(), pane.width());
+    EXPECT_GT(Window.findChild<QWidget*>("RichEdit1")->height(), pane.height());
+    EXPECT_GT(Window.findChild<QWidget*>("PanelButtons")->width(), buttons.width());
+    EXPECT_GT(Window.findChild<QWidget*>("PanelMap")->height(), map.height());
     EXPECT_EQ(MainWindowScale(640), 0.75);
     EXPECT_EQ(MainWindowScale(1024), 1.0);
+}
+
+TEST_F(MainWindowTest, NoCaptionIsCutAtTheSmallestSizeInNormalOrDoubleWriting)
+{
+    ShowChoices();
+    const QFont normal = Window.font();
+    for (const double scale : {1.0, 2.0}) {
+        QFont font = normal;
+        font.setPointSizeF(normal.pointSizeF() * scale);
+        Window.setFont(font);
+        for (int page = 0; page < Pages().count(); ++page) {
+            Pages().setCurrentIndex(page);
+            Window.resize(Window.minimumSizeHint());
+            QCoreApplication::processEvents();
+            for (const std::string& fault : CutCaptions(Window))
+                ADD_FAILURE() << "at " << scale * 100 << " % on page " << page << ": " << fault;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AScreenReaderCanNameAndDescribeEveryControl)
+{
+    ShowChoices();
+    std::set<std::string> controls;
+    for (const auto& control : Form.Controls())
+        controls.insert(control->Name);
+    for (int page = 0; page < Pages().count(); ++page) {
+        Pages().setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        for (const std::string& fault : Unreadable(Window, controls))
+            ADD_FAILURE() << "page " << page << ": " << fault;
+    }
+}
+
+TEST_F(MainWindowTest, MenuSeparatorsAreSeparators)
+{
+    auto* separator = Window.findChild<QAction*>("N1");
+    ASSERT_NE(separator, nullptr);
+    EXPECT_TRUE(separator->isSeparator());
+    EXPECT_FALSE(Window.findChild<QAction*>("Exit")->isSeparator());
 }
 
 TEST_F(MainWindowTest, KeysReleasedAnywhereInTheWindowGoToTheModel)
@@ -155,9 +210,10 @@ protected:
 
 } // namespace
 
-TEST_F(SmallScreenTest, ASmallScreenShrinksTheWindowAndItsControls)
+TEST_F(SmallScreenTest, ASmallScreenShrinksTheWritingAndTheWindowToFit)
 {
-    const int menu = Window.menuBar()->height();
-    EXPECT_EQ(Window.size(), QSize(593, 395 + menu));
-    EXPECT_EQ(Window.findChild<QWidget*>("RichEdit1")->geometry(), QRect(195, 3, 390, 254));
+    QMainWindow normal;
+    EXPECT_DOUBLE_EQ(Window.font().pointSizeF(), normal.font().pointSizeF() * 0.75);
+    EXPECT_LE(Window.minimumSizeHint().width(), 640);
+    EXPECT_LE(Window.minimumSizeHint().height(), 480);
 }

@@ -112,3 +112,9 @@ TEST_F(OutputViewTest, ThePaneStaysScrolledToItsEnd)
     View.Sync();
     EXPECT_EQ(bar->value(), bar->maximum());
 }
+
+TEST_F(OutputViewTest, ScreenReadersCanNameThePane)
+{
+    EXPECT_FALSE(View.accessibleName().isEmpty());
+    EXPECT_FALSE(View.accessibleDescription().isEmpty());
+}

@@ -48,10 +48,15 @@ TEST_F(CharGenTest, ANewDwarfWarrior)
 {
     Process().Random.Force({7});
     Queue(ToAbilities("RadioRace0", "RadioClass1") +
+          // Beside each ability: the highest value the race allows, its column + 4.
+          "expect-control LblStrMax caption up to 7\n"
+          "expect-control LblDexMax caption up to 4\n"
+          "expect-control LblConstMax caption up to 5\n"
           // Strength may rise race column + 4 = 7 points in one run.
           "click SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\nclick SpinStrUp\n"
           "click SpinStrUp\nclick SpinStrUp\n"
           "expect-box You cannot raise this ability any more.\nanswer ok\n"
+          "expect-control SpinStr position 7\n"
           "click SpinConstUp\nclick SpinConstUp\n"
           "expect-control LblAbilityPoints caption Points Remaining 3\n"
           "click BtnNext\n"

@@ -234,6 +234,29 @@ TEST_F(GameSessionTest, ALevelUpRefusedForTimedEffectsKeepsTheButton)
     EXPECT_TRUE(Form().Control("BtnLevelUp1").Enabled);
 }
 
+TEST_F(GameSessionTest, HelpOpensTheManualInstalledInTheProgramFolder)
+{
+    Process().AppDir = "/opt/vellumora";
+    Form().Click("Help");
+    EXPECT_EQ(TestHost.LastShellOpen, "/opt/vellumora/doc/index.html");
+}
+
+TEST_F(GameSessionTest, AManualThatCannotBeOpenedIsSaid)
+{
+    // A desktop with no program for web pages.
+    class TNoBrowser : public TScriptedHost {
+    public:
+        using TScriptedHost::TScriptedHost;
+        bool ShellOpen(const std::string&, const std::string&) override { return false; }
+    } host;
+    Process().Host = &host;
+    Process().AppDir = "/opt/vellumora";
+    host.AddLines("answer ok");
+    Form().Click("Help");
+    Process().Host = &TestHost;
+    EXPECT_EQ(host.LastBoxText(), "The manual could not be opened: /opt/vellumora/doc/index.html");
+}
+
 TEST_F(GameSessionTest, AdventureDetailsNeedABook)
 {
     Queue("expect-box No adventure is open.\nanswer ok");

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -146,9 +145,12 @@ QWidget* MakeControlWidget(TControlKind kind, QWidget* parent)
     case TControlKind::Edit:
         return new QLineEdit(parent);
     case TControlKind::SpinEdit: {
-        auto* edit = new QLineEdit(parent);
-        edit->setValidator(new QIntValidator(edit));
-        return edit;
+        // Its value changes through the buttons beside it, never by typing.
+        auto* value = new QLabel(parent);
+        value->setTextFormat(Qt::PlainText);
+        value->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        value->setAlignment(Qt::AlignCenter);
+        return value;
     }
     case TControlKind::Memo: {
         auto* memo = new QPlainTextEdit(parent);
@@ -224,8 +226,12 @@ void ShowLook(QWidget& widget, TControlKind kind, const TControlLook& look, cons
     }
     if (TakesColors(kind) && (changed(&TControlLook::Color) || changed(&TControlLook::FontColor)))
         ShowColors(widget, look.Color, look.FontColor);
-    if (changed(&TControlLook::Caption))
+    if (kind == TControlKind::SpinEdit) {
+        if (changed(&TControlLook::Position))
+            ShowCaption(widget, QString::number(look.Position));
+    } else if (changed(&TControlLook::Caption)) {
         ShowCaption(widget, ToQt(look.Caption));
+    }
     if (changed(&TControlLook::Items))
         ShowItems(widget, look.Items);
     if (changed(&TControlLook::Text))
@@ -264,8 +270,10 @@ void ShowTabLook(QTabWidget& tabs, QWidget& page, const TControlLook& look, cons
     const TChanges changed(look, before);
     // Hiding the current tab moves Qt to another one: that is no choice of the user.
     const QSignalBlocker blocker(&tabs);
-    if (changed(&TControlLook::Caption))
+    if (changed(&TControlLook::Caption)) {
         tabs.setTabText(index, ToQt(look.Caption));
+        page.setAccessibleName(ToQt(look.Caption));
+    }
     if (changed(&TControlLook::Enabled))
         tabs.setTabEnabled(index, look.Enabled);
     if (changed(&TControlLook::Visible))

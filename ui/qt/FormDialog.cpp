@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "ui/qt/FormDesigns.h"
 #include "ui/qt/QtConvert.h"
 
 namespace {
@@ -13,7 +14,11 @@ constexpr int DialogMinimumWidth = 360;
 TFormDialog::TFormDialog(TFormModel& form, TDeliver deliver, QWidget* parent)
     : QDialog(parent), Form(form), Deliver(deliver), View(form, *this, deliver)
 {
-    setMinimumWidth(DialogMinimumWidth);
+    // The design comes first: the first sync binds its widgets by name.
+    if (const TDialogDesign design = DialogDesign(form.Name()))
+        design(*this);
+    else
+        setMinimumWidth(DialogMinimumWidth);
     Sync();
 }
 

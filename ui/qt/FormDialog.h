@@ -1,5 +1,5 @@
-// A modal form drawn as a dialog: its controls stacked in creation order, buttons
-// side by side. Its close button and Escape ask the form's CloseQuery; the host
+// A modal form drawn as a dialog: in its designed layout, or with its controls
+// stacked in creation order, buttons side by side. Its close button and Escape ask the form's CloseQuery; the host
 // ends the dialog once the form has a modal result.
 #pragma once
 

@@ -112,6 +112,10 @@ TFormView::TBound TFormView::Make(const TControlState& control)
         // The first page becomes the current one: no choice of the user either.
         const QSignalBlocker blocker(tabs);
         tabs->addTab(widget, QString());
+        if (Parts.DesignPage)
+            Parts.DesignPage(control.Name, *widget);
+    } else if (QWidget* designed = Root.findChild<QWidget*>(ToQt(control.Name))) {
+        widget = designed;
     } else {
         widget = Parts.Make ? Parts.Make(control, *container) : nullptr;
         if (!widget) {
@@ -194,6 +198,9 @@ void TFormView::Unbind(const TBound& bound)
 {
     // Deleted later: the widget's own event may be what removed its control.
     if (auto* widget = qobject_cast<QWidget*>(bound.Object)) {
+        // Nameless, so that a control of the same name added meanwhile gets a
+        // widget of its own.
+        widget->setObjectName(QString());
         widget->hide();
         widget->deleteLater();
     } else if (auto* action = qobject_cast<QAction*>(bound.Object)) {

@@ -1,6 +1,7 @@
 // Draws a form model with widgets named after its controls and keeps them in step:
-// each Sync walks the model, makes widgets for new controls, redraws what changed
-// and removes the widgets of controls that are gone.
+// each Sync walks the model, binds new controls to the designed widget of their
+// name or makes one, redraws what changed and removes the widgets of controls
+// that are gone.
 #pragma once
 
 #include <QPointer>
@@ -24,6 +25,8 @@ struct TFormViewParts {
     std::function<QWidget*(const TControlState& control, QWidget& container)> Make;
     // Where the form's top menus go; without one menus are not drawn.
     QMenuBar* MenuBar = nullptr;
+    // Lays out a new tab page from its design, before its controls are bound.
+    std::function<void(const std::string& name, QWidget& page)> DesignPage;
 };
 
 class TFormView {

@@ -1,15 +1,13 @@
 #include "ui/qt/MainWindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QWindow>
-#include <cmath>
 
 #include "app/MainForm.h"
 #include "ui/qt/KeyCodes.h"
@@ -19,41 +17,32 @@
 
 namespace {
 
-// The window's own font; Arial, like the output pane, at a small size.
-constexpr double WindowPointSize = 8.0;
 // The choice labels stand out from the buttons they replace.
-constexpr double ChoicePointSize = 10.0;
+constexpr double ChoiceFontGrowth = 1.2;
 
 } // namespace
 
 TMainWindow::TMainWindow(TForm1& form, TDeliver deliver, double scale)
     : Form(form),
       Deliver(deliver),
-      Scale(scale),
       View(form, *this, deliver,
-           TFormViewParts{[this](const std::string& name) { return Place(name); },
+           TFormViewParts{nullptr,
                           [this](const TControlState& control, QWidget& container) { return Make(control, container); },
-                          menuBar()})
+                          menuBar(),
+                          [scale](const std::string& name, QWidget& page) { DesignMainPage(name, page, scale); }})
 {
-    // A fixed window: minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont font("Arial");
-    font.setPointSizeF(WindowPointSize * Scale);
+    QFont font = this->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
     setFont(font);
     Sync();
-    AddDecorations();
     if (QWidget* choices = View.Widget("ScrollBox1")) {
         QFont choiceFont = font;
-        choiceFont.setPointSizeF(ChoicePointSize * Scale);
+        choiceFont.setPointSizeF(font.pointSizeF() * ChoiceFontGrowth);
         choiceFont.setBold(true);
-        // Labels added later take it from the box.
+        // Labels added later take it from the box, and line up at its top.
         choices->setFont(choiceFont);
+        ContainerOf(*choices)->layout()->setAlignment(Qt::AlignTop);
     }
-    setFixedSize(Scaled(QRect(0, 0, MainClientWidth, MainClientHeight)).size() +
-                 QSize(0, menuBar()->sizeHint().height()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
     // Keys are previewed where the window receives them, before any control does.
     winId();
     windowHandle()->installEventFilter(this);
@@ -61,54 +50,41 @@ TMainWindow::TMainWindow(TForm1& form, TDeliver deliver, double scale)
 
 TMainWindow::~TMainWindow() = default;
 
-QRect TMainWindow::Scaled(const QRect& rect) const
-{
-    const auto scaled = [this](int value) { return static_cast<int>(std::lround(value * Scale)); };
-    return QRect(scaled(rect.x()), scaled(rect.y()), scaled(rect.width()), scaled(rect.height()));
-}
-
-std::optional<QRect> TMainWindow::Place(const std::string& name) const
-{
-    const auto place = MainPlace(name);
-    if (!place)
-        return std::nullopt;
-    return Scaled(*place);
-}
-
 QWidget* TMainWindow::Make(const TControlState& control, QWidget& container)
 {
     if (control.Name == "PageControl1") {
         auto* pages = new QTabWidget;
+        pages->setAccessibleName(QStringLiteral("Pages"));
+        pages->setAccessibleDescription(QStringLiteral("The main tab, a tab for each member, the map and the journal"));
         setCentralWidget(pages);
         return pages;
     }
     if (control.Name == "RichEdit1") {
-        Output = new TOutputView(Form.RichEdit1, &container);
-        if (const auto place = Place(control.Name))
-            Output->setGeometry(*place);
+        // The design keeps a place for the pane, which it cannot make itself.
+        auto* area = findChild<QWidget*>(QStringLiteral("OutputArea"));
+        Output = new TOutputView(Form.RichEdit1, area ? area : &container);
+        if (area)
+            area->layout()->addWidget(Output);
         return Output;
     }
     if (control.Kind == TControlKind::StatusBar) {
         auto* text = new QLabel;
         text->setTextFormat(Qt::PlainText);
+        text->setAccessibleName(QStringLiteral("Status"));
+        text->setAccessibleDescription(QStringLiteral("What the game is doing"));
         statusBar()->addWidget(text, 1);
         return text;
     }
+    if (control.Parent == "ScrollBox1") {
+        // The choices after the first, made as the game offers them.
+        auto* choice = new QLabel(&container);
+        choice->setTextFormat(Qt::PlainText);
+        choice->setWordWrap(true);
+        choice->setAccessibleDescription(QStringLiteral("A choice; click it to choose"));
+        container.layout()->addWidget(choice);
+        return choice;
+    }
     return nullptr;
-}
-
-void TMainWindow::AddDecorations()
-{
-    for (int slot = 1; slot <= MaxPartySize; ++slot)
-        for (const TDecoration& decoration : MemberDecorations(slot)) {
-            const std::string parent =
-                decoration.Parent.empty() ? "TabSheet" + std::to_string(slot + 1) : decoration.Parent;
-            if (QWidget* container = View.Widget(parent)) {
-                auto* caption = new QLabel(decoration.Text, container);
-                caption->setGeometry(Scaled(decoration.Place));
-                caption->show();
-            }
-        }
 }
 
 void TMainWindow::Sync()

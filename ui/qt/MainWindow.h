@@ -1,11 +1,10 @@
-// The main window drawn from TForm1: the page control with its tabs, the menus,
-// the status bar and the output pane, at a fixed size, centred on the screen.
-// It previews every key released in it and asks the model before it closes.
+// The main window drawn from TForm1: the page control with its designed tabs,
+// the menus, the status bar and the output pane. It grows with the window, previews
+// every key released in it and asks the model before it closes.
 #pragma once
 
 #include <QMainWindow>
 #include <functional>
-#include <optional>
 
 #include "ui/qt/FormView.h"
 #include "ui/qt/ModelView.h"
@@ -29,14 +28,10 @@ protected:
 
 private:
     QWidget* Make(const TControlState& control, QWidget& container);
-    std::optional<QRect> Place(const std::string& name) const;
-    QRect Scaled(const QRect& rect) const;
-    void AddDecorations();
     void Close();
 
     TForm1& Form;
     TDeliver Deliver;
-    double Scale;
     TOutputView* Output = nullptr;
     TFormView View;
     bool Closed = false;

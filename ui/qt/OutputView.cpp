@@ -47,6 +47,9 @@ TOutputView::TOutputView(TOutputPane& pane, QWidget* parent) : QTextEdit(parent)
     setReadOnly(true);
     setUndoRedoEnabled(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Screen readers hear new paragraphs through Qt's own text-inserted events.
+    setAccessibleName(QStringLiteral("Story"));
+    setAccessibleDescription(QStringLiteral("What happens, as the game tells it"));
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::black);
     colours.setColor(QPalette::Text, Qt::white);

@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -13,6 +12,7 @@
 
 #include "platform/DateTime.h"
 #include "ui/qt/FormDialog.h"
+#include "ui/qt/InputBox.h"
 #include "ui/qt/QtCanvas.h"
 #include "ui/qt/QtConvert.h"
 
@@ -169,13 +169,10 @@ int TQtHost::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
 bool TQtHost::InputQuery(const std::string& caption, const std::string& prompt, std::string& value)
 {
     SyncViews();
-    QInputDialog dialog(DialogParent());
-    dialog.setWindowTitle(ToQt(caption));
-    dialog.setLabelText(ToQt(prompt));
-    dialog.setTextValue(ToQt(value));
-    if (dialog.exec() != QDialog::Accepted)
+    TInputBox box(ToQt(caption), ToQt(prompt), ToQt(value), DialogParent());
+    if (box.exec() != QDialog::Accepted)
         return false;
-    value = FromQt(dialog.textValue());
+    value = FromQt(box.Value());
     return true;
 }
 

@@ -1,6 +1,6 @@
 // The host of a replayed script in the desktop program: the script answers every
-// wait, and the windows only show what happens, modal forms included, so that
-// screenshots catch dialogs too.
+// wait, and the windows only show what happens, modal forms and the input box
+// included, so that screenshots catch dialogs too.
 #pragma once
 
 #include <memory>
@@ -10,7 +10,7 @@
 
 #include "platform/ScriptedHost.h"
 
-class TFormDialog;
+class QDialog;
 class TMainWindow;
 
 class TReplayHost : public TScriptedHost {
@@ -19,6 +19,7 @@ public:
     ~TReplayHost() override;
 
     int ShowModal(TFormModel& form) override;
+    bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
 
     // Brings every shown window in step and lets it paint.
     void ShowPending();
@@ -27,5 +28,6 @@ public:
 
 private:
     TMainWindow& Window;
-    std::vector<TFormDialog*> Dialogs;
+    // The dialogs open, innermost last: the modal forms and the input box.
+    std::vector<QDialog*> Dialogs;
 };

@@ -19,6 +19,7 @@
 #include "ui/qt/QtConvert.h"
 #include "ui/qt/QtHost.h"
 #include "ui/qt/ReplayHost.h"
+#include "ui/qt/WindowPlacement.h"
 
 namespace {
 
@@ -40,8 +41,10 @@ int Play(const TProgramOptions& options)
         host.AttachMainWindow(window, window);
         window.OnClosed = [&host] { host.MainWindowClosed(); };
         host.Deliver([&] { OpenMainForm(form, options); });
+        RestorePlacement(window, host.Settings());
         window.show();
         host.RunMainLoop([&form] { return form.ExitRequested; });
+        SavePlacement(window, host.Settings());
         host.Deliver([&] { written = CloseMainForm(form, options); });
         host.DetachMainWindow();
     }
@@ -70,6 +73,7 @@ int Replay(const TProgramOptions& options, const std::string& script)
                 throw EScriptStop(message);
             }
         };
+        RestorePlacement(window, host.Settings());
         window.show();
         try {
             OpenMainForm(form, options);

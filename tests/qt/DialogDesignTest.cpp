@@ -1,0 +1,187 @@
+// Every designed dialog opened at 800×600 with long captions: it lies on the
+// screen, no control sits on another or cuts its caption, a screen reader can
+// name every control, and every control of the form is drawn from the design.
+// With VELLUMORA_SCREENSHOT_DIR set, each dialog's picture is saved there.
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/AboutForm.h"
+#include "app/AdvDetailsForm.h"
+#include "app/CreateForm.h"
+#include "app/CutSceneForm.h"
+#include "app/SimpleChooseForm.h"
+#include "app/StartForm.h"
+#include "app/VerbsForm.h"
+#include "platform/ScriptedHost.h"
+#include "session/Process.h"
+#include "tests/qt/WidgetChecks.h"
+#include "ui/qt/FormDesigns.h"
+#include "ui/qt/FormDialog.h"
+#include "ui/qt/InputBox.h"
+
+namespace {
+
+const QRect Screen(0, 0, 800, 600);
+
+// The creation dialog with the longest captions the bundled rules give.
+std::unique_ptr<TFormModel> CreationPage(int page)
+{
+    auto form = std::make_unique<TFrmCreate>();
+    static const char* const Races[RaceButtonCount] = {"Human",    "Wood Elf", "Mountain Dwarf", "Halfling",
+                                                       "Gnome",    "Half-Elf", "Half-Orc",       "Hill Giant",
+                                                       "Dark Elf", "Goblin",   "Lizardman",      "Minotaur",
+                                                       "Ogre",     "Ash-born"};
+    for (int race = 0; race < RaceButtonCount; ++race)
+        form->Control("RadioRace" + std::to_string(race)).Caption = Races[race];
+    for (int id = 1; id <= BuiltInClassCount; ++id)
+        form->Control("RadioClass" + std::to_string(id)).Caption = "BattlePriest";
+    for (int custom = 1; custom <= CustomClassButtonCount; ++custom)
+        form->Control("RadioCustomClass" + std::to_string(custom)).Caption = "Ember Warden";
+    for (const char* control : {"MemoRace", "MemoClass"})
+        form->Control(control).Text = std::string(600, 'x');
+    for (size_t ability = 0; ability < AbilitySpins.size(); ++ability) {
+        form->Control(AbilitySpins[ability]).Position = 16;
+        form->Control(AbilityLimits[ability]).Caption = "up to 23";
+    }
+    for (size_t mastery = 0; mastery < WeaponSpins.size(); ++mastery) {
+        form->Control(WeaponSpins[mastery]).Position = 7;
+        form->Control("Lbl_WM_" + std::to_string(mastery + 1)).Caption = "Grand Master";
+    }
+    for (int skill = 1; skill <= 5; ++skill)
+        form->Control("BtnSkill_" + std::to_string(skill)).Caption = "Physical Damage Resistance 24";
+    form->Control("LblSkillInfo").Caption =
+        "Reduces the physical damage the character takes from every blow, arrow and fall by one point for "
+        "every two points in the skill, and lets a hardened fighter shrug off what would fell another.";
+    for (const char* points : {"LblAbilityPoints", "LblWeaponPoints", "LblSkillPoints"})
+        form->Control(points).Caption = "Points Remaining 12";
+    form->Control("BtnPrevious").Caption = "<< PREVIOUS";
+    form->ShowPage(page);
+    return form;
+}
+
+std::unique_ptr<TFormModel> EverythingShown(std::unique_ptr<TFormModel> form)
+{
+    for (const auto& control : form->Controls())
+        control->Visible = true;
+    return form;
+}
+
+struct TDesignCase {
+    std::string Name;
+    std::function<std::unique_ptr<TFormModel>()> Make;
+};
+
+std::vector<TDesignCase> DesignCases()
+{
+    std::vector<TDesignCase> cases;
+    for (int page = 0; page < static_cast<int>(CreatePages.size()); ++page)
+        cases.push_back({std::string("create-") + CreatePages[page], [page] { return CreationPage(page); }});
+    cases.push_back({"start", [] {
+                         auto form = EverythingShown(std::make_unique<TFrmStart>());
+                         form->Control("Label1").Caption = "GIVE A BOOKMARK NAME";
+                         form->Control("ListBookmarks").Items = {"Before the mines  12/10/2026 18:04"};
+                         return form;
+                     }});
+    cases.push_back({"verbs", [] {
+                         auto form = std::make_unique<TFrmVerbs>();
+                         form->Control("LblTitle").Caption = "INSERT INTO";
+                         form->Control("ListBox1").Items = {"Iron-bound Chest", "Leather Sack(backpack)"};
+                         return form;
+                     }});
+    cases.push_back({"details", [] {
+                         auto form = std::make_unique<TFrmAdvDetails>();
+                         form->Control("LblTitle").Caption = "Embers under Cindervale";
+                         form->Control("LblCreatedBy").Caption = "The Vellumora project";
+                         form->Control("LblDate").Caption = "2026";
+                         form->Control("LblVer").Caption = "1.0";
+                         form->Control("Memo1").Text = "A short adventure in a walled mining town.";
+                         return form;
+                     }});
+    cases.push_back({"about", [] { return std::make_unique<TFrmAbout>(); }});
+    cases.push_back({"cutscene", [] {
+                         auto form = std::make_unique<TFrmCutScene>();
+                         form->Control("LblTitle").Caption = "The Ember Gate";
+                         form->Control("Memo1").Text = std::string(2000, 'x');
+                         return form;
+                     }});
+    cases.push_back({"choose", [] {
+                         auto form = std::make_unique<TFrmSimpleChoose>();
+                         form->Control("ListBox1").Items = {"Brenna", "Aldric"};
+                         return form;
+                     }});
+    return cases;
+}
+
+class DialogDesignTest : public ::testing::Test {
+protected:
+    DialogDesignTest()
+    {
+        // The verbs dialog asks the host for the screen's width.
+        Process().Host = &Host;
+    }
+    ~DialogDesignTest() override { ResetProcess(); }
+
+    // Shows the dialog centred on the 800×600 screen, laid out.
+    static void Open(QDialog& dialog)
+    {
+        dialog.show();
+        QCoreApplication::processEvents();
+        dialog.move(Screen.center() - dialog.rect().center());
+        QCoreApplication::processEvents();
+    }
+
+    static void Check(QDialog& dialog, const std::string& name, const std::set<std::string>& controls)
+    {
+        for (const auto& faults : {OutsideOf(dialog, Screen), Overlapping(dialog), CutCaptions(dialog),
+                                   Unreadable(dialog, controls)})
+            for (const std::string& fault : faults)
+                ADD_FAILURE() << name << ": " << fault;
+        const QString folder = qEnvironmentVariable("VELLUMORA_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(QString::fromStdString(name) + ".png")));
+        }
+    }
+
+    TScriptedHost Host{std::string()};
+};
+
+} // namespace
+
+TEST_F(DialogDesignTest, EveryDesignedDialogFitsTheScreenNeatly)
+{
+    for (const TDesignCase& design : DesignCases()) {
+        const std::unique_ptr<TFormModel> form = design.Make();
+        TFormDialog dialog(*form, [](const std::function<void()>&) {}, nullptr);
+        Open(dialog);
+        std::set<std::string> controls;
+        for (const auto& control : form->Controls())
+            controls.insert(control->Name);
+        Check(dialog, design.Name, controls);
+    }
+}
+
+TEST_F(DialogDesignTest, TheInputBoxFitsTheScreenNeatly)
+{
+    TInputBox box("Command Line", "Command:", "lanternfog", nullptr);
+    Open(box);
+    Check(box, "input", {"LblPrompt", "EditValue", "BtnOk", "BtnCancel"});
+    EXPECT_EQ(box.Value(), "lanternfog");
+}
+
+TEST_F(DialogDesignTest, EveryControlOfADesignedFormIsInItsDesign)
+{
+    for (const TDesignCase& design : DesignCases()) {
+        const std::unique_ptr<TFormModel> form = design.Make();
+        const TDialogDesign layout = DialogDesign(form->Name());
+        ASSERT_NE(layout, nullptr) << design.Name;
+        QDialog drawn;
+        layout(drawn);
+        for (const auto& control : form->Controls())
+            EXPECT_NE(drawn.findChild<QWidget*>(QString::fromStdString(control->Name)), nullptr)
+                << design.Name << ": " << control->Name << " is not in the design";
+    }
+}

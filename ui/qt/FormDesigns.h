@@ -1,0 +1,12 @@
+// The designed layouts of the dialogs: a Qt Designer file per form, whose
+// widgets are named after the form's controls so that they bind by name.
+#pragma once
+
+#include <string>
+
+class QDialog;
+
+using TDialogDesign = void (*)(QDialog& dialog);
+
+// Null for a form with no design yet: its controls are stacked.
+TDialogDesign DialogDesign(const std::string& formName);
