@@ -285,7 +285,7 @@ void TDataManager::LoadContainer(int64_t id, TItem* item)
     item->Identified = true;
 
     auto container = std::make_unique<TContRec>();
-    container->Id = static_cast<int32_t>(id);
+    container->Id = id;
     container->Open = Bool(row, "open");
     container->Locked = Bool(row, "locked");
     const int32_t places = std::clamp(Int(row, "max_contents"), 0, 255);
@@ -461,14 +461,14 @@ int64_t TDataManager::DuplicateRow(int kind, int64_t sourceId, int64_t fallbackI
         db.Execute("select changes() as n", true);
         return !db.Rows.empty() && db.Rows[0]->GetItem("n") == "1";
     };
-    db.BeginTransaction();
+    TTransaction transaction(db);
     const int64_t newId = NewObjectId(db);
     // Without the template's base row the new id would name no row: the loaded
     // row is copied instead.
     const bool copied = copyFrom(sourceId) || (fallbackId != 0 && copyFrom(fallbackId));
     if (copied)
         db.Execute("update " + table + " set id = " + Text(newId) + " where id = " + Text(db.LastInsertRowId()));
-    db.CommitTransaction();
+    transaction.Commit();
     // With nothing copied the new id would name no row and the object would
     // be lost at the next load.
     return copied ? newId : fallbackId;
