@@ -17,6 +17,11 @@ class TPlayer;
 
 constexpr int MaxPartySize = 6;
 
+// The output pane's font sizes the Font Size menu steps through; a stored size
+// outside them is brought back inside.
+constexpr int MinFontSize = 6;
+constexpr int MaxFontSize = 72;
+
 // The body slots' equipment lists, in body-slot order 0..11, with their group captions.
 struct TBodySlotControl {
     const char* Stem;
@@ -81,6 +86,8 @@ private:
     void CreateMenus();
 
     void WireHandlers();
+    // A failed save of the options, said the first time only.
+    void ShowSettingsSaveError();
     void Menu(const std::string& name);
     void CommandLine();
     void LblChoiceClick(const std::string& sender);

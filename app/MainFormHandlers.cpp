@@ -1,10 +1,12 @@
 // What the main window does with the player's clicks, keys and menus, and its
 // start-up and options.
+#include <algorithm>
 #include <filesystem>
 
 #include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "app/Manual.h"
+#include "app/ProgramFolder.h"
 #include "data/DataManager.h"
 #include "data/Picture.h"
 #include "platform/Host.h"
@@ -102,7 +104,8 @@ void TForm1::Menu(const std::string& name)
             Control("TurnBasedCombat").Checked = TurnBasedCombat;
         }
     } else if (name == "Smaller" || name == "Larger") {
-        RichEdit1.DefaultFont.Size += name == "Larger" ? 1 : -1;
+        RichEdit1.DefaultFont.Size =
+            std::clamp(RichEdit1.DefaultFont.Size + (name == "Larger" ? 1 : -1), MinFontSize, MaxFontSize);
     } else if (name == "Help") {
         const std::string manual = ManualFile(Process().AppDir);
         if (!Host().ShellOpen(manual, Process().AppDir))
@@ -202,10 +205,19 @@ void TForm1::FormCreate()
         process.AppDir = std::filesystem::current_path(error).string();
         settings.WriteString(MainKey, "CindervaleDir", process.AppDir);
         settings.WriteString(MainKey, "CindervaleVersion", "1.0");
+    } else if (!HoldsAdventure(process.AppDir)) {
+        // The remembered folder stays remembered: it may only be away for now.
+        if (const auto fallback = FallbackProgramFolder()) {
+            AppendText("The program folder " + process.AppDir + " holds no adventure; the one in " + *fallback +
+                       " is used.");
+            process.AppDir = *fallback;
+        }
     }
+    ShowSettingsSaveError();
     TurnBasedCombat = settings.ReadBool(OptionsKey, "TurnBasedCombat", false);
     Control("TurnBasedCombat").Checked = TurnBasedCombat;
-    RichEdit1.DefaultFont.Size = settings.ReadInteger(OptionsKey, "FontSize", RichEdit1.DefaultFont.Size);
+    RichEdit1.DefaultFont.Size =
+        std::clamp(settings.ReadInteger(OptionsKey, "FontSize", RichEdit1.DefaultFont.Size), MinFontSize, MaxFontSize);
     ShowProgramLogo();
     ShowJournalPicture();
 }
@@ -228,4 +240,11 @@ void TForm1::FormDestroy()
     TSettings& settings = Host().Settings();
     settings.WriteBool(OptionsKey, "TurnBasedCombat", TurnBasedCombat);
     settings.WriteInteger(OptionsKey, "FontSize", RichEdit1.DefaultFont.Size);
+    ShowSettingsSaveError();
+}
+
+void TForm1::ShowSettingsSaveError()
+{
+    if (const std::string error = Host().Settings().TakeUnshownSaveError(); !error.empty())
+        Host().MessageDlg("The settings cannot be saved: " + error, TMsgDlgType::Warning, mbOK);
 }

@@ -9,6 +9,7 @@
 #include "data/Cipher.h"
 #include "data/Convert.h"
 #include "data/Picture.h"
+#include "data/PicturePath.h"
 #include "data/Utils.h"
 #include "platform/FormModel.h"
 #include "platform/Host.h"
@@ -48,21 +49,16 @@ void WriteLog(const std::string& fileName, const std::vector<std::string>& lines
         file << line << '\n';
 }
 
-// A picture name from the adventure, kept inside the Images folder.
-bool SafePictureName(const std::string& name)
-{
-    if (name.empty() || name[0] == '/' || name[0] == '\\')
-        return false;
-    for (const auto& part : fs::path(name))
-        if (part == "..")
-            return false;
-    return true;
-}
-
 } // namespace
 
-TDataManager::TDataManager(const std::string& folder) : GameFolder(folder), Folder(folder)
+TDataManager::TDataManager(const std::string& folder) : GameFolder(folder), Folder(folder), Lock(folder)
 {
+    if (Lock.HeldElsewhere()) {
+        GameFolder.clear();
+        Folder.clear();
+        Process().GameDir.clear();
+        return;
+    }
     bool opened;
     try {
         opened = Open();
@@ -256,13 +252,10 @@ std::string TDataManager::GetItemTypeName(int index) const
 
 bool TDataManager::ReadImage(const std::string& fileName, std::vector<uint8_t>& bytes)
 {
-    if (GameFolder.empty() || !SafePictureName(fileName))
+    const auto path = PicturePath(GameFolder, fileName);
+    if (!path)
         return false;
-    std::string relative = fileName;
-    for (char& c : relative)
-        if (c == '\\')
-            c = '/';
-    std::ifstream file(fs::path(GameFolder) / "Images" / relative, std::ios::binary);
+    std::ifstream file(*path, std::ios::binary);
     if (!file)
         return false;
     bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/AdventureLock.h"
 #include "data/SQLite.h"
 
 struct DamageRec;
@@ -43,6 +44,8 @@ public:
     TDataManager& operator=(const TDataManager&) = delete;
 
     bool Opened() const { return !GameFolder.empty(); }
+    // Another window plays a game in the folder: this one touches nothing there.
+    bool InUseElsewhere() const { return Lock.HeldElsewhere(); }
 
     void GetTextById(int64_t id, std::vector<std::string>& lines);
     void GetTextByFile(const std::string& fileName, std::vector<std::string>& lines);
@@ -142,4 +145,6 @@ private:
     // The folder given at creation: logs and temp.db go there even when the
     // adventure could not be opened.
     std::string Folder;
+    // Held while the adventure is open, up to the removal of temp.db.
+    TAdventureLock Lock;
 };

@@ -299,7 +299,7 @@ void TDataManager::LoadContainer(int64_t id, TItem* item)
     item->Identified = true;
 
     auto container = std::make_unique<TContRec>();
-    container->Id = static_cast<int32_t>(id);
+    container->Id = id;
     container->Open = Bool(row, "open");
     container->Locked = Bool(row, "locked");
     const int32_t places = std::clamp(Int(row, "max_contents"), 0, 255);

@@ -17,7 +17,24 @@ std::string LogTimestamp()
     return std::string(text, length);
 }
 
+// Failures of the file under the database rather than of the statement.
+bool StorageFailure(int result)
+{
+    switch (result & 0xFF) {
+    case SQLITE_FULL: case SQLITE_IOERR: case SQLITE_CORRUPT: case SQLITE_NOTADB: case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+bool EDatabaseError::DiskFull() const
+{
+    return (Code & 0xFF) == SQLITE_FULL;
+}
 
 TSQLite3::TSQLite3() : Version(sqlite3_libversion()) {}
 
@@ -35,6 +52,7 @@ int TSQLite3::Open(const std::string& fileName)
         sqlite3_close(Handle);
         Handle = nullptr;
     }
+    FileName = fileName;
     const int result = sqlite3_open(fileName.c_str(), &Handle);
     LastMessage = sqlite3_errmsg(Handle);
     return result;
@@ -60,7 +78,20 @@ int TSQLite3::Execute(const std::string& statement, bool rowsWanted)
     // Dropping tables that may not exist is routine; those failures stay out of the log.
     if (LogErrors && result != 0 && LastMessage.find("no such table") == std::string::npos)
         ErrorLog.push_back(LogTimestamp() + "\t" + statement + " : " + LastMessage);
+    RaiseIfStorageFailure(result);
     return result;
+}
+
+void TSQLite3::RaiseIfStorageFailure(int result) const
+{
+    if (RaiseStorageFailures && StorageFailure(result))
+        throw EDatabaseError("The session database " + FileName + " cannot be used: " + LastMessage + ".", result);
+}
+
+void TSQLite3::ExecuteChecked(const std::string& statement)
+{
+    if (const int result = Execute(statement); result != 0)
+        throw EDatabaseError(LastMessage, result);
 }
 
 int TSQLite3::RowCallback(void* context, int columnCount, char** values, char** names)
@@ -85,13 +116,16 @@ int64_t TSQLite3::LastInsertRowId()
     return sqlite3_last_insert_rowid(Handle);
 }
 
-void TSQLite3::RunQuiet(const char* statement)
+int TSQLite3::RunQuiet(const char* statement)
 {
     if (!Handle)
-        return;
+        return 0;
     char* errorText = nullptr;
-    sqlite3_exec(Handle, statement, nullptr, nullptr, &errorText);
+    const int result = sqlite3_exec(Handle, statement, nullptr, nullptr, &errorText);
     sqlite3_free(errorText);
+    if (result != 0)
+        LastMessage = sqlite3_errmsg(Handle);
+    return result;
 }
 
 // Saving a creature saves its containers inside its own transaction: an inner
@@ -104,17 +138,25 @@ void TSQLite3::BeginTransaction()
         RunQuiet(("savepoint nested" + std::to_string(TransactionDepth)).c_str());
 }
 
-void TSQLite3::CommitTransaction()
+int TSQLite3::CommitTransaction()
 {
-    if (TransactionDepth == 0) {
-        RunQuiet("commit");
-        return;
+    if (TransactionDepth == 0)
+        return RunQuiet("commit");
+    int result;
+    if (TransactionDepth > 1) {
+        result = RunQuiet(("release nested" + std::to_string(TransactionDepth)).c_str());
+    } else {
+        result = RunQuiet("commit");
+        // A commit that could not write leaves nothing half stored and no transaction open.
+        if (result != 0) {
+            const std::string message = LastMessage;
+            RunQuiet("rollback");
+            LastMessage = message;
+        }
     }
-    if (TransactionDepth > 1)
-        RunQuiet(("release nested" + std::to_string(TransactionDepth)).c_str());
-    else
-        RunQuiet("commit");
     --TransactionDepth;
+    RaiseIfStorageFailure(result);
+    return result;
 }
 
 void TSQLite3::RollbackTransaction()

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,17 @@ struct sqlite3;
 
 // Result rows in the order SQLite returns them; each maps column name to text.
 using TRecordSet = std::vector<std::unique_ptr<TStringHash>>;
+
+// A statement that failed where failing cannot be passed over: SQLite's message
+// and result code.
+class EDatabaseError : public std::runtime_error {
+public:
+    EDatabaseError(const std::string& message, int code) : std::runtime_error(message), Code(code) {}
+    // The disk (or the database's size limit) is full.
+    bool DiskFull() const;
+
+    const int Code;
+};
 
 class TSQLite3 {
 public:
@@ -27,11 +39,14 @@ public:
     // Runs the statement; with rowsWanted the previous rows are freed first and
     // the result rows collected, otherwise the previous rows stay.
     int Execute(const std::string& statement, bool rowsWanted = false);
+    // Runs the statement and raises EDatabaseError when it fails.
+    void ExecuteChecked(const std::string& statement);
     int64_t LastInsertRowId();
     // An inner pair nests inside the outer transaction as a savepoint, so an inner
     // rollback undoes only its own part and the outer work may still commit.
     void BeginTransaction();
-    void CommitTransaction();
+    // SQLite's result code; a failed outermost commit is rolled back.
+    int CommitTransaction();
     void RollbackTransaction();
     int Depth() const { return TransactionDepth; }
     void ClearRows();
@@ -44,6 +59,9 @@ public:
     bool IsOpen() const { return Handle != nullptr; }
 
     bool LogErrors = false;
+    // A full disk, a failed read or write or a damaged file raises EDatabaseError
+    // from Execute: a session write that did not happen must not pass unseen.
+    bool RaiseStorageFailures = false;
     std::vector<std::string> ErrorLog;
     std::string LastMessage;
     TRecordSet Rows;
@@ -51,10 +69,13 @@ public:
     std::vector<std::string> ColumnNames;
 
 private:
+    void RaiseIfStorageFailure(int result) const;
     static int RowCallback(void* context, int columnCount, char** values, char** names);
-    void RunQuiet(const char* statement);
+    // Transaction statements stay out of the log; a failure's message is kept.
+    int RunQuiet(const char* statement);
 
     sqlite3* Handle = nullptr;
+    std::string FileName;
     int TransactionDepth = 0;
 };
 
@@ -71,10 +92,13 @@ public:
     TTransaction(const TTransaction&) = delete;
     TTransaction& operator=(const TTransaction&) = delete;
 
+    // Raises EDatabaseError when the work could not be stored (a full disk shows
+    // up at the commit); it is rolled back then.
     void Commit()
     {
         Done = true;
-        Db.CommitTransaction();
+        if (const int result = Db.CommitTransaction(); result != 0)
+            throw EDatabaseError(Db.LastMessage, result);
     }
 
 private:

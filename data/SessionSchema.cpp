@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include <sqlite3.h>
+
 #include "data/SQLite.h"
 
 const std::array<const char*, 88> PlayerColumns = {
@@ -47,29 +49,36 @@ bool HasDefaultZero(int index)
 void RunAll(TSQLite3& db, const std::vector<std::string>& statements)
 {
     for (const std::string& statement : statements)
-        db.Execute(statement);
+        db.ExecuteChecked(statement);
+}
+
+// One step of the conversion: all of its statements or none. A failed statement
+// raises and the step rolls back, so no table is ever dropped without its copy.
+void RunStep(TSQLite3& db, const std::vector<std::string>& statements)
+{
+    TTransaction transaction(db);
+    RunAll(db, statements);
+    transaction.Commit();
 }
 
 // The instance tables are rebuilt through a temporary copy so that they gain
-// their current-state columns; every instance id is kept.
-void Rebuild(TSQLite3& db, const std::string& table, const std::string& columns, const std::string& copyIn,
-             const std::string& copyBack)
+// their current-state columns; every instance id is kept. Then the update that
+// fills the new columns, when there is one.
+std::vector<std::string> Rebuild(const std::string& table, const std::string& columns, const std::string& copyIn,
+                                 const std::string& copyBack, const std::string& fill = {})
 {
     const std::string temporary = table + "1";
-    RunAll(db, {
-                   "create temp table " + temporary + "(" + columns + ")",
-                   "insert into " + temporary + copyIn + " from " + table,
-                   "drop table " + table,
-                   "create table " + table + "(" + columns + ")",
-                   "insert into " + table + " " + copyBack + " from " + temporary,
-                   "drop table " + temporary,
-               });
-}
-
-void CommitAndBegin(TSQLite3& db)
-{
-    db.CommitTransaction();
-    db.BeginTransaction();
+    std::vector<std::string> statements = {
+        "create temp table " + temporary + "(" + columns + ")",
+        "insert into " + temporary + copyIn + " from " + table,
+        "drop table " + table,
+        "create table " + table + "(" + columns + ")",
+        "insert into " + table + " " + copyBack + " from " + temporary,
+        "drop table " + temporary,
+    };
+    if (!fill.empty())
+        statements.push_back(fill);
+    return statements;
 }
 
 std::string FromTemplate(const std::string& table, const std::string& templates,
@@ -104,65 +113,64 @@ std::string PlayersTableDdl()
 
 void ConvertToSessionDatabase(TSQLite3& db)
 {
-    RunAll(db, {"PRAGMA synchronous = OFF;", "drop table texts;", "drop table scripts;"});
-    db.BeginTransaction();
-
-    Rebuild(db, "items", "id INTEGER PRIMARY KEY, template_id INTEGER, cidentified INTEGER DEFAULT 1, ccharges INTEGER DEFAULT -1",
-            "(id,template_id) select id,template_id", "select id,template_id,cidentified,ccharges");
-    db.Execute(FromTemplate("items", "item_templates", {{"cidentified", "identified"}, {"ccharges", "charges"}}));
-    CommitAndBegin(db);
-
-    Rebuild(db, "weapons",
-            "id INTEGER PRIMARY KEY, template_id INTEGER, cidentified INTEGER DEFAULT 1, ccharges INTEGER DEFAULT -1, "
-            "cweapon_uses INTEGER DEFAULT -1",
-            "(id,template_id) select id,template_id", "select id,template_id,cidentified,ccharges,cweapon_uses");
-    db.Execute(FromTemplate("weapons", "weapon_templates",
-                            {{"cidentified", "identified"}, {"ccharges", "charges"}, {"cweapon_uses", "weapon_uses"}}));
-    CommitAndBegin(db);
-
-    Rebuild(db, "creatures",
-            "id INTEGER PRIMARY KEY, template_id INTEGER, cgold INTEGER DEFAULT 0, cendurance INTEGER DEFAULT 1, "
-            "cmana INTEGER DEFAULT 0, cinitialized INTEGER DEFAULT 0",
-            "(id,template_id) select id,template_id", "select *");
-    db.Execute(FromTemplate("creatures", "creature_templates",
-                            {{"cgold", "gold"}, {"cendurance", "endurance"}, {"cmana", "mana"}}));
-    CommitAndBegin(db);
-
+    // A damaged page anywhere is found now, not in the middle of a game.
+    if (const int result = db.Execute("pragma quick_check(1)", true); result != 0)
+        throw EDatabaseError(db.LastMessage, result);
+    if (db.Rows.empty() || db.Rows[0]->GetItem("quick_check") != "ok")
+        throw EDatabaseError("the database file is damaged", SQLITE_CORRUPT);
+    // New object ids come from item_id_gen: an adventure without it would hand
+    // out ids that rows already have.
+    RunAll(db, {"PRAGMA synchronous = OFF;", "select id from item_id_gen limit 1", "drop table if exists texts;",
+                "drop table if exists scripts;"});
+    RunStep(db, Rebuild("items",
+                        "id INTEGER PRIMARY KEY, template_id INTEGER, cidentified INTEGER DEFAULT 1, ccharges INTEGER "
+                        "DEFAULT -1",
+                        "(id,template_id) select id,template_id", "select id,template_id,cidentified,ccharges",
+                        FromTemplate("items", "item_templates", {{"cidentified", "identified"}, {"ccharges", "charges"}})));
+    RunStep(db, Rebuild("weapons",
+                        "id INTEGER PRIMARY KEY, template_id INTEGER, cidentified INTEGER DEFAULT 1, ccharges INTEGER "
+                        "DEFAULT -1, cweapon_uses INTEGER DEFAULT -1",
+                        "(id,template_id) select id,template_id", "select id,template_id,cidentified,ccharges,cweapon_uses",
+                        FromTemplate("weapons", "weapon_templates",
+                                     {{"cidentified", "identified"}, {"ccharges", "charges"}, {"cweapon_uses", "weapon_uses"}})));
+    RunStep(db, Rebuild("creatures",
+                        "id INTEGER PRIMARY KEY, template_id INTEGER, cgold INTEGER DEFAULT 0, cendurance INTEGER DEFAULT 1, "
+                        "cmana INTEGER DEFAULT 0, cinitialized INTEGER DEFAULT 0",
+                        "(id,template_id) select id,template_id", "select *",
+                        FromTemplate("creatures", "creature_templates",
+                                     {{"cgold", "gold"}, {"cendurance", "endurance"}, {"cmana", "mana"}})));
     const std::string locationColumns = "id,name,intro_id,desc_id,brief,script_id,terrain_type_id,mapX,mapY,area_id";
-    Rebuild(db, "locations",
-            "id INTEGER PRIMARY KEY, name TEXT , intro_id INTEGER,desc_id INTEGER, brief TEXT, script_id INTEGER, "
-            "terrain_type_id INTEGER, mapX INTEGER DEFAULT -1, mapY INTEGER DEFAULT -1, area_id INTEGER DEFAULT 0, "
-            "visited INTEGER DEFAULT 0",
-            "(" + locationColumns + ") select " + locationColumns, "select *");
-    CommitAndBegin(db);
-
-    RunAll(db, {
-                   PlayersTableDdl(),
-                   "create table player_contents(player_id INTEGER, cont_id INTEGER, cont_type INTEGER, body_part_id INTEGER)",
-                   "create table player_skills(player_id INTEGER, skill_name TEXT, skill_type INTEGER, skill_value INTEGER, "
-                   "skill_script TEXT)",
-                   "create table player_state(player_id INTEGER, state_id INTEGER)",
-               });
-    CommitAndBegin(db);
-    RunAll(db, {
-                   "create table journal(jtext TEXT)",
-                   "insert into journal values('')",
-                   "create table quests(qtext TEXT)",
-                   "insert into quests values('')",
-                   "create table maps(mtext TEXT)",
-                   "insert into maps values('')",
-                   "create table switches(name TEXT, value INTEGER)",
-                   "create table save_data(engine_version INTEGER, loc_id INTEGER, datetime TEXT, savename TEXT)",
-                   "insert into save_data values(0, 0, '0.0', '')",
-               });
-
-    db.CommitTransaction();
-    db.Execute("PRAGMA synchronous = NORMAL;");
+    RunStep(db, Rebuild("locations",
+                        "id INTEGER PRIMARY KEY, name TEXT , intro_id INTEGER,desc_id INTEGER, brief TEXT, script_id INTEGER, "
+                        "terrain_type_id INTEGER, mapX INTEGER DEFAULT -1, mapY INTEGER DEFAULT -1, area_id INTEGER "
+                        "DEFAULT 0, visited INTEGER DEFAULT 0",
+                        "(" + locationColumns + ") select " + locationColumns, "select *"));
+    RunStep(db, {
+                    PlayersTableDdl(),
+                    "create table player_contents(player_id INTEGER, cont_id INTEGER, cont_type INTEGER, body_part_id INTEGER)",
+                    "create table player_skills(player_id INTEGER, skill_name TEXT, skill_type INTEGER, skill_value INTEGER, "
+                    "skill_script TEXT)",
+                    "create table player_state(player_id INTEGER, state_id INTEGER)",
+                });
+    RunStep(db, {
+                    "create table journal(jtext TEXT)",
+                    "insert into journal values('')",
+                    "create table quests(qtext TEXT)",
+                    "insert into quests values('')",
+                    "create table maps(mtext TEXT)",
+                    "insert into maps values('')",
+                    "create table switches(name TEXT, value INTEGER)",
+                    "create table save_data(engine_version INTEGER, loc_id INTEGER, datetime TEXT, savename TEXT)",
+                    "insert into save_data values(0, 0, '0.0', '')",
+                });
+    db.ExecuteChecked("PRAGMA synchronous = NORMAL;");
 }
 
 int64_t NewObjectId(TSQLite3& db)
 {
-    db.Execute("insert into item_id_gen(id) values(NULL)");
+    // Without the generator the last insert id is some other row's: never hand it out.
+    if (const int result = db.Execute("insert into item_id_gen(id) values(NULL)"); result != 0)
+        throw EDatabaseError("The adventure cannot make a new object id: " + db.LastMessage, result);
     const int64_t id = db.LastInsertRowId();
     // A generator that lags behind the ids in use would hand out an id that
     // already names an object: it is moved past all of them instead.

@@ -1,5 +1,7 @@
 #include "data/Utils.h"
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <system_error>
 
@@ -108,14 +110,19 @@ void SplitToIntegers(const std::string& text, char separator, std::vector<int32_
     flush();
 }
 
-int DiceTotal(int count, int faces)
+int64_t DiceTotal(int count, int faces)
 {
     if (count <= 0 || faces <= 0)
         return 0;
-    int total = 0;
-    for (int roll = 0; roll < count; ++roll)
-        total += Process().Random.Random(faces) + 1;
+    int64_t total = 0;
+    for (int roll = 0; roll < std::min(count, MaxDiceCount); ++roll)
+        total += Process().Random.Random(faces) + int64_t{1};
     return total;
+}
+
+int32_t DiceTotal32(int count, int faces)
+{
+    return static_cast<int32_t>(std::min<int64_t>(DiceTotal(count, faces), INT32_MAX));
 }
 
 bool DeleteFolder(const std::string& path)

@@ -21,8 +21,15 @@ void SplitToList(const std::string& text, char separator, std::vector<std::strin
 // Replaces numbers with the non-empty pieces read as integers (0 when not a number).
 void SplitToIntegers(const std::string& text, char separator, std::vector<int32_t>& numbers);
 
-// The sum of count rolls of 1..faces; 0 when either is 0 or less.
-int DiceTotal(int count, int faces);
+// More dice than any rule throws; a larger count is thrown as this many, so a
+// damaged "2000000000d6" cannot keep the game rolling.
+constexpr int MaxDiceCount = 1000;
+
+// The sum of count rolls of 1..faces; 0 when either is 0 or less. The sum is
+// 64-bit, so large dice never wrap into negative amounts.
+int64_t DiceTotal(int count, int faces);
+// The same, held within int32 for the rules that keep amounts in 32 bits.
+int32_t DiceTotal32(int count, int faces);
 
 // Removes the folder with everything in it; a missing folder counts as done.
 bool DeleteFolder(const std::string& path);

@@ -8,6 +8,56 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A value the line format would change (blanks at either end, line breaks, a
+// leading quote) is written in quotes with its backslashes, quotes and line
+// breaks escaped; every other value as it is.
+bool NeedsQuotes(const std::string& value)
+{
+    if (value.empty())
+        return false;
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    return blank(value.front()) || blank(value.back()) || value.front() == '"' ||
+           value.find_first_of("\r\n") != std::string::npos;
+}
+
+std::string Stored(const std::string& value)
+{
+    if (!NeedsQuotes(value))
+        return value;
+    std::string stored = "\"";
+    for (char c : value) {
+        if (c == '\\' || c == '"')
+            stored += {'\\', c};
+        else if (c == '\n')
+            stored += "\\n";
+        else if (c == '\r')
+            stored += "\\r";
+        else
+            stored += c;
+    }
+    return stored + '"';
+}
+
+std::string Read(const std::string& stored)
+{
+    if (stored.size() < 2 || stored.front() != '"' || stored.back() != '"')
+        return stored;
+    std::string value;
+    for (size_t index = 1; index + 1 < stored.size(); ++index) {
+        char c = stored[index];
+        if (c == '\\' && index + 2 < stored.size()) {
+            c = stored[++index];
+            c = c == 'n' ? '\n' : c == 'r' ? '\r' : c;
+        }
+        value += c;
+    }
+    return value;
+}
+
+} // namespace
+
 TSettings::TSettings(std::string fileName) : FFileName(std::move(fileName))
 {
     Load();
@@ -34,7 +84,7 @@ void TSettings::Load()
         }
         const size_t equals = line.find('=');
         if (inSection && equals != std::string::npos && equals > 0)
-            Keys[section][Trim(line.substr(0, equals))] = Trim(line.substr(equals + 1));
+            Keys[section][Trim(line.substr(0, equals))] = Read(Trim(line.substr(equals + 1)));
     }
 }
 
@@ -54,7 +104,7 @@ void TSettings::Save()
         for (const auto& [key, values] : Keys) {
             file << '[' << key << "]\n";
             for (const auto& [name, value] : values)
-                file << name << '=' << value << '\n';
+                file << name << '=' << Stored(value) << '\n';
             file << '\n';
         }
         if (!file.flush()) {
@@ -65,6 +115,14 @@ void TSettings::Save()
     fs::rename(temporary, path, error);
     if (error)
         FSaveError = "Cannot replace the settings file " + FFileName + ": " + error.message();
+}
+
+std::string TSettings::TakeUnshownSaveError()
+{
+    if (FSaveError.empty() || FSaveErrorShown)
+        return {};
+    FSaveErrorShown = true;
+    return FSaveError;
 }
 
 bool TSettings::KeyExists(const std::string& key) const
@@ -107,12 +165,7 @@ bool TSettings::ReadBool(const std::string& key, const std::string& name, bool f
 
 void TSettings::WriteString(const std::string& key, const std::string& name, const std::string& value)
 {
-    // One line per value: line breaks would split it on reading.
-    std::string stored = value;
-    for (char& c : stored)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    Keys[key][name] = stored;
+    Keys[key][name] = value;
     Save();
 }
 

@@ -24,6 +24,9 @@ public:
     const std::string& FileName() const { return FFileName; }
     // Why the last save failed; empty after a good one.
     const std::string& SaveError() const { return FSaveError; }
+    // The save failure not yet shown to the player, handed out once: a folder
+    // that cannot be written is said once, not at every option written.
+    std::string TakeUnshownSaveError();
 
 private:
     void Load();
@@ -31,6 +34,7 @@ private:
 
     std::string FFileName;
     std::string FSaveError;
+    bool FSaveErrorShown = false;
     std::map<std::string, std::map<std::string, std::string>> Keys;
 };
 

@@ -29,7 +29,7 @@ std::optional<int> RollDamageAmount(const DamageRec& damage)
     TRandomSource& random = Process().Random;
     switch (damage.Form) {
     case dfDice:
-        return DiceTotal(damage.DiceCount, damage.DieSize);
+        return DiceTotal32(damage.DiceCount, damage.DieSize);
     case dfRange: {
         if (damage.Values.size() < 2)
             return damage.Values.empty() ? 0 : damage.Values[0];

@@ -49,7 +49,7 @@ class TItem;
 
 // What makes an item a container.
 struct TContRec {
-    int32_t Id = 0;
+    int64_t Id = 0;
     // max_contents places; null is an empty place.
     std::vector<std::unique_ptr<TItem>> Contents;
     int32_t Gold = 0;

@@ -482,5 +482,5 @@ int32_t TScriptCmd::RandomRange(int32_t low, int32_t high)
 
 int32_t TScriptCmd::RollDice(int32_t count, int32_t sides)
 {
-    return Closed() ? 0 : DiceTotal(count, sides);
+    return Closed() ? 0 : DiceTotal32(count, sides);
 }

@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "data/DataManager.h"
+#include "data/PicturePath.h"
 #include "session/StyledText.h"
 #include <array>
 #include <filesystem>
@@ -378,9 +379,7 @@ void TGameClient::CompleteQuest(const std::string& name)
 
 void TGameClient::AddMapPicture(const std::string& title, const std::string& picture, const std::string& caption)
 {
-    std::error_code error;
-    if (HasName(MapPictures, title) ||
-        !std::filesystem::is_regular_file(std::filesystem::path(Process().GameDir) / "Images" / picture, error))
+    if (HasName(MapPictures, title) || !PicturePath(Process().GameDir, picture))
         return;
     MapPictures.push_back(title + "=" + picture + "|" + caption);
     Form.Control("ComboMapTitle").Items.push_back(caption);

@@ -1,4 +1,6 @@
 // Opening and closing a book, entering locations and moving between them.
+#include <algorithm>
+#include <exception>
 #include <filesystem>
 
 #include "app/MainForm.h"
@@ -14,6 +16,7 @@
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "session/SessionDatabase.h"
 #include "session/StyledText.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
@@ -114,29 +117,26 @@ void TGameClient::StartNewGame()
     process.GameDir = (fs::path(process.AppDir) / "Game").string();
     form.DataManager = std::make_unique<TDataManager>(process.GameDir);
     TDataManager& data = *form.DataManager;
+    // Whatever stops the start leaves no book open; the data manager takes temp.db with it.
+    auto abandon = [&form, &process] {
+        process.GameDir.clear();
+        form.DataManager.reset();
+    };
+    if (data.InUseElsewhere()) {
+        Host().MessageDlg("This adventure is already open in another window.", TMsgDlgType::Error, mbOK);
+        abandon();
+        return;
+    }
     // The data manager has said why.
     if (!data.Opened()) {
-        process.GameDir.clear();
-        form.DataManager.reset();
+        abandon();
         return;
     }
-    const fs::path game(process.GameDir);
-    std::error_code error;
     process.SessionDb.reset();
-    fs::copy_file(game / "data.db", game / "temp.db", fs::copy_options::overwrite_existing, error);
-    if (error) {
-        Host().MessageDlg("The game cannot be started: " + (game / "temp.db").string() + ": " + error.message(),
-                          TMsgDlgType::Error, mbOK);
-        process.GameDir.clear();
-        form.DataManager.reset();
+    if (!CreateSessionDatabase(process.GameDir)) {
+        abandon();
         return;
     }
-    process.SessionDb = std::make_unique<TSQLite3>();
-    process.SessionDb->Open((game / "temp.db").string());
-    process.SessionDb->LogErrors = true;
-    UseScratchSettings(*process.SessionDb);
-    ConvertToSessionDatabase(*process.SessionDb);
-    PrepareSessionDatabase(*process.SessionDb);
     form.Caption = std::string(WindowCaption) + " - " + data.AdventureTitle;
     for (const char* logo : {"logo.bmp", "logo.jpg", "logo.jpeg"})
         if (data.LoadPicture(logo, form.Control("Image")))
@@ -146,7 +146,8 @@ void TGameClient::StartNewGame()
     PartyGold = 0;
     SessionClosed = false;
 
-    const int maximum = data.ChStart;
+    // The party has six places: an adventure offering more would lose the rest.
+    const int maximum = std::min(data.ChStart, MaxPartySize);
     int created = 0;
     while (created < maximum) {
         const std::string question = "Create a character? (" + std::to_string(maximum) + " max," +
@@ -167,8 +168,7 @@ void TGameClient::StartNewGame()
         Host().MessageDlg("Maximum allowed characters created. Starting game now.", TMsgDlgType::Information, mbOK);
     } else if (created == 0 ||
                Host().MessageDlg("Start game?", TMsgDlgType::Confirmation, mbYesNo) != mrYes) {
-        process.GameDir.clear();
-        form.DataManager.reset();
+        abandon();
         for (int slot = 1; slot <= MaxPartySize; ++slot) {
             form.Party[slot - 1].reset();
             ClearMemberPanel(slot);
@@ -199,15 +199,23 @@ void TGameClient::EnterLocation(int64_t locationId)
     TForm1& form = Form;
     if (!form.LocationManager || SessionClosed)
         return;
+    // The destination is loaded before anything changes: a place that is missing
+    // (its load says so) or cannot be loaded refuses the move, and the party
+    // stays where it was with its exits.
+    TLocation* location;
+    try {
+        location = form.LocationManager->GetLocation(locationId);
+    } catch (const std::exception& error) {
+        Host().MessageDlg("The location " + std::to_string(locationId) + " cannot be entered: " + error.what(),
+                          TMsgDlgType::Error, mbOK);
+        return;
+    }
+    if (!location)
+        return;
     form.RichEdit1.Clear();
     if (Options)
         Options->ClearAll();
-    TLocation* location = form.LocationManager->GetLocation(locationId);
     CurrentLocation = location;
-    if (!location) {
-        RefreshExitButtons();
-        return;
-    }
     // A script that moves the party on may have put another location into this
     // pool slot, so after the scripts the place is known by its id.
     const int64_t id = location->Id;

@@ -1,6 +1,7 @@
 #include "session/StyledText.h"
 
 #include <optional>
+#include <string_view>
 
 #include "app/MainForm.h"
 #include "data/Convert.h"
@@ -133,32 +134,35 @@ std::string AppendText(TOutputPane& pane, const std::string& text)
     std::string lastTag;
     pane.NewParagraph();
     ResetAttributes(pane);
-    std::string rest = text;
+    // The text is walked once by position, never cut from the front, so long
+    // markup costs time in step with its length.
+    const std::string_view rest(text);
+    size_t position = 0;
     for (;;) {
-        const size_t open = rest.find("~<");
-        const size_t close = rest.find('>');
-        if (open == std::string::npos || close == std::string::npos)
+        const size_t open = rest.find("~<", position);
+        const size_t close = rest.find('>', position);
+        if (open == std::string_view::npos || close == std::string_view::npos)
             break;
-        std::string run;
-        if (open == 0) {
-            const std::string items = rest.substr(2, close - 2);
-            rest.erase(0, close + 1);
-            const size_t next = rest.find("~<");
-            run = rest.substr(0, next);
-            rest.erase(0, run.size());
+        std::string_view run;
+        if (open == position) {
+            const std::string items(rest.substr(position + 2, close - position - 2));
+            position = close + 1;
+            const size_t next = rest.find("~<", position);
+            run = rest.substr(position, next == std::string_view::npos ? std::string_view::npos : next - position);
+            position += run.size();
             ApplyStyleTag(pane, items);
             lastTag = items;
         } else {
             ResetAttributes(pane);
-            run = rest.substr(0, open);
-            rest.erase(0, open);
+            run = rest.substr(position, open - position);
+            position = open;
         }
-        pane.Insert(run);
+        pane.Insert(std::string(run));
     }
     // What is left holds no complete tag; an unmatched "~<" stays visible.
-    if (!rest.empty()) {
+    if (position < rest.size()) {
         ResetAttributes(pane);
-        pane.Insert(rest);
+        pane.Insert(std::string(rest.substr(position)));
     }
     return lastTag;
 }

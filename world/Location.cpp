@@ -91,13 +91,24 @@ void TLocation::Store()
 
 void TLocation::Unload()
 {
+    Release(true);
+}
+
+void TLocation::Discard()
+{
+    Release(false);
+}
+
+void TLocation::Release(bool store)
+{
     if (Id == 0)
         return;
     if (TForm1* form = Process().MainForm.get(); form && form->EffectsManager)
         for (const auto& creature : Creatures)
             if (creature)
                 form->EffectsManager->CancelFor(creature->Id);
-    Store();
+    if (store)
+        Store();
     Corpses.clear();
     Creatures.clear();
     Npcs.clear();

@@ -14,7 +14,7 @@
 
 struct TLocationExit {
     std::string Name;
-    int32_t ExitId = 0;
+    int64_t ExitId = 0;
     int32_t Orientation = 0;
 };
 
@@ -27,6 +27,9 @@ public:
     bool Load(int64_t id);
     // Stores and frees everything; the location is empty (Id 0) afterwards.
     void Unload();
+    // Frees everything without storing: what a load that failed halfway read
+    // must not be written back.
+    void Discard();
     // Writes its creatures, bodies and container contents to the session database.
     void Store();
     // The contents summary: "Misc:", "NPCs:", "Dead:", "Exits:".
@@ -65,6 +68,9 @@ public:
     std::vector<std::unique_ptr<TEntity>> Npcs;
     std::vector<std::unique_ptr<TItem>> Items;
     std::vector<TLocationExit> Exits;
+
+private:
+    void Release(bool store);
 };
 
 // Drops an item into the party's current location (freed when there is none).

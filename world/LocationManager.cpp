@@ -153,24 +153,25 @@ bool TLocationManager::PlaceContent(TLocation& location, int32_t ctype, int64_t 
     }
 }
 
-TLocation* TLocationManager::GetLocation(int64_t id)
+TLocation* TLocationManager::SlotToLoadInto()
 {
-    if (TLocation* loaded = LoadedLocation(id))
-        return loaded;
-    TLocation* slot = nullptr;
     for (const auto& location : FPool)
-        if (location->Id == 0) {
-            slot = location.get();
-            break;
-        }
-    if (!slot) {
-        slot = FPool[Process().Random.Random(PoolSize)].get();
-        slot->Unload();
-    }
-    if (!slot->Load(id)) {
-        slot->Unload();
-        return nullptr;
-    }
+        if (location->Id == 0)
+            return location.get();
+    // The party's own location is never given up: a load that then failed would
+    // leave the party nowhere.
+    TGameClient* client = Process().Client.get();
+    const TLocation* current = client ? client->CurrentLocation : nullptr;
+    size_t index = static_cast<size_t>(Process().Random.Random(PoolSize));
+    if (FPool[index].get() == current)
+        index = (index + 1) % PoolSize;
+    TLocation* slot = FPool[index].get();
+    slot->Unload();
+    return slot;
+}
+
+void TLocationManager::LoadContentsAndExits(TLocation& slot, int64_t id)
+{
     for (const auto& row : Query("select ROWID as loc_ci, loc_id,ctype,cont_id,visible from loc_cont where loc_id = " +
                                  Text(id))) {
         if (row->GetItem("visible") != "1")
@@ -179,14 +180,36 @@ TLocation* TLocationManager::GetLocation(int64_t id)
         const int32_t ctype = StrToIntDef(row->GetItem("ctype"), 0);
         const int64_t rowId = StrToInt64Def(row->GetItem("loc_ci"), -1);
         // A body whose creature or character is gone leaves a stale row behind.
-        if (!PlaceContent(*slot, ctype, contentId, rowId) && (ctype == ctDeadCreature || ctype == ctDeadPlayer))
+        if (!PlaceContent(slot, ctype, contentId, rowId) && (ctype == ctDeadCreature || ctype == ctDeadPlayer))
             Run("delete from loc_cont where loc_id = " + Text(id) + " and cont_id = " + Text(contentId) +
                 " and ctype = " + Text(ctype));
     }
-    slot->Exits.clear();
+    slot.Exits.clear();
     for (const auto& row : Query("select exit_id,exit_name,orientation from exits where visible = 1 and loc_id = " + Text(id)))
-        slot->Exits.push_back(TLocationExit{row->GetItem("exit_name"), StrToIntDef(row->GetItem("exit_id"), 0),
-                                            StrToIntDef(row->GetItem("orientation"), 0)});
+        slot.Exits.push_back(TLocationExit{row->GetItem("exit_name"), StrToInt64Def(row->GetItem("exit_id"), 0),
+                                           StrToIntDef(row->GetItem("orientation"), 0)});
+}
+
+TLocation* TLocationManager::GetLocation(int64_t id)
+{
+    if (TLocation* loaded = LoadedLocation(id))
+        return loaded;
+    TSQLite3* db = Session();
+    if (!db)
+        return nullptr;
+    TLocation* slot = SlotToLoadInto();
+    // All or nothing: a load that raises halfway leaves no half-filled location
+    // in the pool and nothing it wrote in the session database.
+    TTransaction transaction(*db);
+    try {
+        if (!slot->Load(id))
+            return nullptr;
+        LoadContentsAndExits(*slot, id);
+        transaction.Commit();
+    } catch (...) {
+        slot->Discard();
+        throw;
+    }
     return slot;
 }
 
@@ -243,7 +266,7 @@ void TLocationManager::SetExitVisible(int64_t locationId, int64_t exitId, bool v
             for (const TLocationExit& exit : exits)
                 present = present || exit.ExitId == exitId;
             if (!present)
-                exits.push_back(TLocationExit{name, static_cast<int32_t>(exitId), orientation});
+                exits.push_back(TLocationExit{name, exitId, orientation});
         } else {
             std::erase_if(exits, [exitId](const TLocationExit& exit) { return exit.ExitId == exitId; });
         }

@@ -29,7 +29,8 @@ public:
     ~TLocationManager();
 
     // The loaded location, loading it (with its visible contents and exits) when
-    // needed; null when the adventure has no such location.
+    // needed; null when the adventure has no such location. A load that fails
+    // raises and leaves the pool and the session database as they were.
     TLocation* GetLocation(int64_t id);
     // The pool's location with this id when it is loaded, else null.
     TLocation* LoadedLocation(int64_t id) const;
@@ -51,6 +52,10 @@ public:
     const std::array<std::unique_ptr<TLocation>, PoolSize>& Pool() const { return FPool; }
 
 private:
+    // An empty pool place, or one given up for the new location.
+    TLocation* SlotToLoadInto();
+    // The visible contents and exits of the location just read into slot.
+    void LoadContentsAndExits(TLocation& slot, int64_t id);
     // The object a contents row names, put into its list; false when it could not be loaded.
     bool PlaceContent(TLocation& location, int32_t ctype, int64_t contentId, int64_t rowId);
 

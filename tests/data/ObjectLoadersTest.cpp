@@ -346,3 +346,30 @@ TEST_F(ObjectLoadersTest, ShopQueriesHandTheRowsOver)
     EXPECT_EQ(Data().GetShopWeaponTypes(1015)[0]->GetItem("weapon_type_id"), "10");
     EXPECT_TRUE(Data().GetShopContents(1).empty());
 }
+
+// Ids past 32 bits stay whole: a container cut to 32 bits would save its contents
+// over those of the container that the cut id names.
+TEST_F(ObjectLoadersTest, IdsBeyond32BitsStayWhole)
+{
+    const std::string big = "3000000000";
+    const std::string cut = "-1294967296";  // big in 32 bits
+    Process().SessionDb->Execute(
+        "insert into container_templates (id, name, max_contents, open, locked) values (" + big + ", 'Vault', 2, 1, 0), (" +
+        cut + ", 'Crate', 2, 1, 0);"
+        "insert into items (id, template_id) values (3000000001, 1);"
+        "insert into weapons (id, template_id) values (3000000002, 8);"
+        "insert into container_contents values (" + big + ", 1, 3000000001), (" + big + ", 2, 3000000002), (" + cut +
+        ", 1, 2);");
+    TItem vault;
+    Data().LoadContainer(3000000000, &vault);
+    ASSERT_NE(vault.Container, nullptr);
+    EXPECT_EQ(vault.Container->Id, 3000000000);
+    ASSERT_NE(vault.Container->Contents[0], nullptr);
+    EXPECT_EQ(vault.Container->Contents[0]->Id, 3000000001);
+    ASSERT_NE(vault.Container->Contents[1], nullptr);
+    EXPECT_EQ(vault.Container->Contents[1]->Id, 3000000002);
+    Data().SaveContainer(vault.Container.get());
+    EXPECT_EQ(Value("select group_concat(content_id) from container_contents where container_id = " + big),
+              "3000000001,3000000002");
+    EXPECT_EQ(Value("select group_concat(content_id) from container_contents where container_id = " + cut), "2");
+}

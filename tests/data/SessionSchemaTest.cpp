@@ -113,3 +113,56 @@ TEST_F(SessionSchemaTest, NewIds)
     // Copying a creature that does not exist gives no id, not a stale one.
     EXPECT_EQ(NewCreatureCopyId(Db, 99999), 0);
 }
+
+// A conversion that cannot finish raises at the failed step and drops no table
+// whose copy did not succeed: every instance row is still there.
+TEST_F(SessionSchemaTest, AFailedConversionRaisesAndKeepsEveryRow)
+{
+    struct Case {
+        const char* what;
+        std::string damage;
+        bool diskFull;
+        const char* message;
+    };
+    std::string manyItems = "insert into items (id, template_id) values (30000, 1)";
+    for (int id = 30001; id < 32000; ++id)
+        manyItems += ", (" + std::to_string(id) + ", 2)";
+    const Case cases[] = {
+        {"two items with one id",
+         "create table items_old as select * from items; drop table items; create table items (id INTEGER, "
+         "template_id INTEGER); insert into items select id, template_id from items_old; insert into items values "
+         "(21001, 2); drop table items_old",
+         false, "UNIQUE constraint failed"},
+        {"no id generator", "drop table item_id_gen", false, "no such table: item_id_gen"},
+        // The rebuilt rows need more pages than the table gave up.
+        {"a full disk", manyItems, true, "full"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        ASSERT_EQ(Db.Execute(c.damage), 0) << Db.LastMessage;
+        // No room beyond what the adventure takes already.
+        if (c.diskFull)
+            Db.Execute("pragma max_page_count = " + Value("pragma page_count", "page_count"));
+        const std::string items = Value("select count(*) as n from items", "n");
+        try {
+            ConvertToSessionDatabase(Db);
+            ADD_FAILURE() << "the conversion went through";
+        } catch (const EDatabaseError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+            EXPECT_EQ(error.DiskFull(), c.diskFull);
+        }
+        EXPECT_EQ(Db.Depth(), 0);
+        EXPECT_EQ(Value("select count(*) as n from items", "n"), items);
+        EXPECT_EQ(Value("select count(*) as n from weapons", "n"), "1");
+        EXPECT_EQ(Value("select count(*) as n from creatures", "n"), "1");
+    }
+}
+
+TEST_F(SessionSchemaTest, NoIdGeneratorMeansNoNewObjectId)
+{
+    ConvertToSessionDatabase(Db);
+    NewObjectId(Db);
+    Db.Execute("drop table item_id_gen");
+    EXPECT_THROW(NewObjectId(Db), EDatabaseError);
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 
@@ -92,6 +94,41 @@ TEST(UtilsTest, DiceTotal)
     // Large rolls are not folded into 8 bits.
     Process().Random.Force(std::vector<int>(30, 9));
     EXPECT_EQ(DiceTotal(30, 10), 300);
+    ResetProcess();
+}
+
+// Damaged damage texts: faces near the int32 limit must not wrap the sum, and a
+// huge count must not keep the game rolling.
+TEST(UtilsTest, DiceTotalStaysInRangeForHugeDice)
+{
+    ResetProcess();
+    Process().Random.Seed(11);
+    struct Case {
+        int count;
+        int faces;
+        int64_t low;
+        int64_t high;
+    };
+    const Case cases[] = {
+        {3, 1000000000, 3, 3000000000},
+        {2, INT32_MAX, 2, int64_t{2} * INT32_MAX},
+        {2000000000, 6, MaxDiceCount, 6 * MaxDiceCount},
+        {INT32_MAX, INT32_MAX, MaxDiceCount, int64_t{MaxDiceCount} * INT32_MAX},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.count) + "d" + std::to_string(c.faces));
+        for (int i = 0; i < 20; ++i) {
+            const int64_t total = DiceTotal(c.count, c.faces);
+            EXPECT_GE(total, c.low);
+            EXPECT_LE(total, c.high);
+            const int32_t narrow = DiceTotal32(c.count, c.faces);
+            EXPECT_GE(narrow, std::min<int64_t>(c.low, INT32_MAX));
+        }
+    }
+    // Every die still counts up to the limit.
+    Process().Random.Force(std::vector<int>(MaxDiceCount, 5));
+    EXPECT_EQ(DiceTotal(2000000000, 6), 6 * MaxDiceCount);
+    EXPECT_FALSE(Process().Random.HasForced());
     ResetProcess();
 }
 

@@ -146,6 +146,46 @@ TEST_F(ScriptedHostTest, FailuresNameTheLine)
     }
 }
 
+// Patterns are matched in time linear in the output: ones that make a
+// backtracking matcher recurse per character or try exponentially many ways
+// finish at once, and a pattern that cannot be used is a failed line.
+TEST_F(ScriptedHostTest, PatternsCannotHangOrCrashARun)
+{
+    std::string words;
+    while (words.size() < 60'000)
+        words += "ember ash cinder smoke ";
+    struct Case {
+        std::string pattern;
+        const char* failure;  // null when the line holds
+    };
+    const Case cases[] = {
+        {"(.|\\n)*Exits", nullptr},
+        {"^ember", nullptr},
+        {"(\\w+\\s?)*$@", "no match in the output"},
+        {"(unclosed", "bad pattern: missing ): (unclosed"},
+        {"((a{1000}){1000}){1000}", "bad pattern: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        TOutputPane pane;
+        TTestWindow window{pane};
+        window.Control("BtnSay").OnClick = [&pane, &words](const std::string&) {
+            AppendText(pane, words);
+            AppendText(pane, "Exits: the gate");
+        };
+        TScriptedHost host;
+        host.Attach(&window, &pane, &Random);
+        host.AddLines("click BtnSay\nexpect /" + c.pattern + "/");
+        const std::string message = StopMessage([&] { host.RunMainLoop([] { return false; }); });
+        if (!c.failure) {
+            EXPECT_EQ(message, "no stop") << message.substr(0, 200);
+            continue;
+        }
+        const std::string where = "line 2: expect /" + c.pattern + "/: " + c.failure;
+        EXPECT_EQ(message.rfind(where, 0), 0u) << message.substr(0, 200);
+    }
+}
+
 TEST_F(ScriptedHostTest, FaultyLinesAreReportedWhenNotStopping)
 {
     Host.StopOnError = false;

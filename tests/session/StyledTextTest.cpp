@@ -172,3 +172,29 @@ TEST_F(PagedTextTest, ClearOrScroll)
     // What was written stays in the transcript.
     EXPECT_EQ(Screen(), "x\n \n");
 }
+
+// Ten megabytes of markup: read once from front to back this is quick, while
+// cutting the text from the front at every tag would take many minutes.
+TEST(StyledTextTest, LongMarkupIsReadInOnePass)
+{
+    const std::string piece = "~<c:RED>ab~<c:BLUE;b>cd";
+    const size_t pieces = 10'000'000 / piece.size();
+    std::string text;
+    text.reserve(pieces * piece.size() + 2);
+    for (size_t index = 0; index < pieces; ++index)
+        text += piece;
+    text += "~<";
+    TOutputPane pane;
+    EXPECT_EQ(AppendText(pane, text), "c:BLUE;b");
+    ASSERT_EQ(pane.Paragraphs().size(), 1u);
+    const auto& runs = pane.Paragraphs()[0].Runs;
+    // Every tag changes the style, so each piece gives two runs; the unmatched
+    // "~<" at the end stays visible in the style of no tag.
+    ASSERT_EQ(runs.size(), 2 * pieces + 1);
+    EXPECT_EQ(runs[0].Text, "ab");
+    EXPECT_EQ(runs[0].Font.Color, 0xFF0000u);
+    EXPECT_EQ(runs[2 * pieces - 1].Text, "cd");
+    EXPECT_TRUE(runs[2 * pieces - 1].Font.Bold);
+    EXPECT_EQ(runs.back().Text, "~<");
+    EXPECT_EQ(pane.Paragraphs()[0].PlainText().size(), 4 * pieces + 2);
+}
