@@ -169,7 +169,8 @@ void TDataManager::LoadCreature(int64_t id, TCreature* creature)
             db.Execute("insert into creature_contents (creature_id,cont_id,cont_type,body_part_id) values(" + Text(id) +
                        ", " + Text(objectId) + ", " + Text(kind) + ", " + Text(place) + " )");
     };
-    db.BeginTransaction();
+    // A content that fails to load undoes the copies made before it.
+    TTransaction transaction(db);
     for (const auto& content : contents) {
         const int place = StrToIntDef(content->GetItem("body_part_id"), 0);
         const int kind = StrToIntDef(content->GetItem("cont_type"), 0);
@@ -204,7 +205,7 @@ void TDataManager::LoadCreature(int64_t id, TCreature* creature)
     // Marked in the same transaction as the copies, so they are never made twice.
     if (ownRow)
         db.Execute("update creatures set cinitialized = 1 where id = " + Text(id));
-    db.CommitTransaction();
+    transaction.Commit();
 
     if (enemy) {
         const TRecordSet messages =
