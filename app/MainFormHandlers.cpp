@@ -179,6 +179,8 @@ void TForm1::FormCreate()
     TProcess& process = Process();
     TGameClient& client = GameClient();
     process.SelectedMember = 1;
+    for (int quick = 1; quick <= QuickSlotCount; ++quick)
+        Control("BtnQuick" + std::to_string(quick)).Caption = Control("Quick" + std::to_string(quick) + "_1").Caption;
     for (int slot = 1; slot <= MaxPartySize; ++slot) {
         Party[slot - 1].reset();
         client.ClearMemberPanel(slot);

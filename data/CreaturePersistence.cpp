@@ -235,13 +235,13 @@ void TDataManager::SaveCreature(TCreature* creature)
         return;
     TSQLite3& db = Session();
     const std::string id = Text(creature->Id);
-    db.BeginTransaction();
+    TTransaction transaction(db);
     db.Execute("delete from creature_contents where creature_id = " + id);
     // A creature keeps only the first four places of its backpack.
     WriteContents(db, "creature_contents", id, *creature, 4, [](const TItem&) {});
     db.Execute("update creatures set cgold = " + Text(creature->Gold) + ", " + " cendurance = " + Text(creature->end) +
                ", " + " cmana = " + Text(creature->mana) + " where id = " + id + " and id <> template_id");
-    db.CommitTransaction();
+    transaction.Commit();
 }
 
 void TDataManager::SavePlayer(TPlayer* player, int32_t partyPosition)
@@ -293,7 +293,7 @@ void TDataManager::SavePlayer(TPlayer* player, int32_t partyPosition)
         insert += (index ? ", " : "") + values[index];
     insert += ")";
 
-    db.BeginTransaction();
+    TTransaction transaction(db);
     db.Execute("delete from players where id = " + id);
     db.Execute(insert);
     db.Execute("delete from player_state where player_id = " + id);
@@ -310,7 +310,7 @@ void TDataManager::SavePlayer(TPlayer* player, int32_t partyPosition)
         if (item.Container)
             SaveContainer(item.Container.get());
     });
-    db.CommitTransaction();
+    transaction.Commit();
 }
 
 void TDataManager::LoadPlayer(TPlayer* player, int64_t id)
@@ -407,7 +407,7 @@ void TDataManager::SaveContainer(const TContRec* container)
         return;
     TSQLite3& db = Session();
     const std::string id = Text(container->Id);
-    db.BeginTransaction();
+    TTransaction transaction(db);
     db.Execute("delete from container_contents where container_id = " + id);
     for (const auto& object : container->Contents)
         if (object)
@@ -419,7 +419,7 @@ void TDataManager::SaveContainer(const TContRec* container)
     if (container->Gold > 0)
         db.Execute("insert into container_contents(container_id, type, content_id) values ( " + id + ",4, " +
                    Text(container->Gold) + ")");
-    db.CommitTransaction();
+    transaction.Commit();
 }
 
 void TDataManager::LoadNpc(int64_t id, TEntity* entity)

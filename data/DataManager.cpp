@@ -77,14 +77,18 @@ TDataManager::TDataManager(const std::string& folder) : GameFolder(folder), Fold
 
 bool TDataManager::Open()
 {
+    // Every refusal says why here, once; the caller adds nothing.
+    auto refuse = [](const std::string& message) {
+        Host().MessageDlg(message, TMsgDlgType::Error, mbOK);
+        return false;
+    };
     std::error_code error;
     if (GameFolder.empty() || !fs::is_regular_file(fs::path(GameFolder) / "data.db", error))
-        return false;
+        return refuse("No adventure was found: there is no data.db in the folder \"" + GameFolder + "\".");
     AdventureDb.Open((fs::path(GameFolder) / "data.db").string());
     AdventureDb.LogErrors = true;
-    // A file that is no database fails here, as a missing one would.
     if (AdventureDb.Execute("select * from general", true) != 0)
-        return false;
+        return refuse("The adventure in \"" + GameFolder + "\" cannot be opened: " + AdventureDb.LastMessage);
 
     TStringHash settings;
     for (const auto& row : AdventureDb.Rows) {

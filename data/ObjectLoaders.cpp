@@ -38,6 +38,20 @@ bool NeedsOwnRow(bool identified, int32_t charges, bool destroyAfterUse)
     return !identified || charges > 1 || (charges == 1 && !destroyAfterUse);
 }
 
+// Marks a container as being read while its contents load, and always clears the
+// mark: a load left by an exception must not hide the container from later loads.
+class TLoadingMark {
+public:
+    TLoadingMark(std::set<int64_t>& marks, int64_t id) : Marks(marks), Id(id) { Marks.insert(Id); }
+    ~TLoadingMark() { Marks.erase(Id); }
+    TLoadingMark(const TLoadingMark&) = delete;
+    TLoadingMark& operator=(const TLoadingMark&) = delete;
+
+private:
+    std::set<int64_t>& Marks;
+    int64_t Id;
+};
+
 // The columns items and weapons share: charges (shown in the name above one)
 // and the abilities needed to use them.
 void ReadChargesAndRequirements(const TStringHash& row, TItem& item)
@@ -297,7 +311,7 @@ void TDataManager::LoadContainer(int64_t id, TItem* item)
     container->Contents.resize(places);
 
     // A container that holds itself, directly or deeper down, is read once.
-    ContainersLoading.insert(id);
+    const TLoadingMark loading(ContainersLoading, id);
     size_t fill = 0;
     for (const auto& content : Query("select type, content_id from container_contents where container_id = " + Text(id))) {
         if (fill >= container->Contents.size())
@@ -313,7 +327,6 @@ void TDataManager::LoadContainer(int64_t id, TItem* item)
         if (std::unique_ptr<TItem> object = LoadContent(kind, contentId, false))
             container->Contents[fill++] = std::move(object);
     }
-    ContainersLoading.erase(id);
 
     for (const auto& type : Query("select item_type_id from container_item_types where container_id = " + Text(id))) {
         const int32_t value = StrToIntDef(type->GetItem("item_type_id"), -1);
@@ -346,8 +359,10 @@ void TDataManager::ReadDamage(const TStringHash& row, DamageRec* damage)
 
 void TDataManager::ReadModifiers(TModifiers& object, const TRecordSet& rows)
 {
+    // Rows an editor keeps for itself carry any value: only a known name is converted.
     for (const auto& row : rows)
-        object.SetByName(row->GetItem("name"), StrToInt(row->GetItem("value")));
+        if (int32_t* field = object.FieldByName(row->GetItem("name")))
+            *field = StrToInt(row->GetItem("value"));
 }
 
 void TDataManager::ReadSpecialUse(const TStringHash& row, TSpecialItem* special)
@@ -466,14 +481,14 @@ int64_t TDataManager::DuplicateRow(int kind, int64_t sourceId, int64_t fallbackI
         db.Execute("select changes() as n", true);
         return !db.Rows.empty() && db.Rows[0]->GetItem("n") == "1";
     };
-    db.BeginTransaction();
+    TTransaction transaction(db);
     const int64_t newId = NewObjectId(db);
     // Without the template's base row the new id would name no row: the loaded
     // row is copied instead.
     const bool copied = copyFrom(sourceId) || (fallbackId != 0 && copyFrom(fallbackId));
     if (copied)
         db.Execute("update " + table + " set id = " + Text(newId) + " where id = " + Text(db.LastInsertRowId()));
-    db.CommitTransaction();
+    transaction.Commit();
     // With nothing copied the new id would name no row and the object would
     // be lost at the next load.
     return copied ? newId : fallbackId;

@@ -9,19 +9,51 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The bytes of the character starting at the given byte: a whole UTF-8
+// sequence, or one byte when the bytes there are no valid sequence (Latin-1).
+size_t CharacterBytes(const std::string& text, size_t at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                                        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                                       : 1;
+    if (length == 1 || at + length > text.size())
+        return 1;
+    for (size_t next = at + 1; next < at + length; ++next)
+        if ((static_cast<unsigned char>(text[next]) & 0xC0) != 0x80)
+            return 1;
+    return length;
+}
+
+// Where each character of the text starts, in bytes.
+std::vector<size_t> CharacterStarts(const std::string& text)
+{
+    std::vector<size_t> starts;
+    for (size_t at = 0; at < text.size(); at += CharacterBytes(text, at))
+        starts.push_back(at);
+    return starts;
+}
+
+} // namespace
+
 std::string LeftStr(const std::string& text, int n)
 {
     if (n <= 0)
         return {};
-    return text.substr(0, static_cast<size_t>(n));
+    const std::vector<size_t> starts = CharacterStarts(text);
+    const auto count = static_cast<size_t>(n);
+    return count >= starts.size() ? text : text.substr(0, starts[count]);
 }
 
 std::string RightStr(const std::string& text, int n)
 {
     if (n <= 0)
         return {};
-    const size_t count = static_cast<size_t>(n);
-    return count >= text.size() ? text : text.substr(text.size() - count);
+    const std::vector<size_t> starts = CharacterStarts(text);
+    const auto count = static_cast<size_t>(n);
+    return count >= starts.size() ? text : text.substr(starts[starts.size() - count]);
 }
 
 std::vector<std::string> SplitLines(const std::string& text)

@@ -9,6 +9,7 @@
 
 class ICanvas;
 
+// The first or last n characters; a UTF-8 character is never split.
 std::string LeftStr(const std::string& text, int n);
 std::string RightStr(const std::string& text, int n);
 

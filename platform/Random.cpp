@@ -24,12 +24,17 @@ uint64_t TRandomSource::NextBits()
 
 int TRandomSource::Random(int n)
 {
+    return static_cast<int>(Random64(n));
+}
+
+int64_t TRandomSource::Random64(int64_t n)
+{
     if (n <= 0)
         return 0;
     if (!Forced.empty()) {
-        const int value = Forced.front();
+        const int64_t value = Forced.front();
         Forced.pop_front();
-        const int reduced = value % n;
+        const int64_t reduced = value % n;
         return reduced < 0 ? reduced + n : reduced;
     }
     // Reject the top sliver so every value is equally likely.
@@ -39,7 +44,7 @@ int TRandomSource::Random(int n)
     do
         bits = NextBits();
     while (bits >= limit);
-    return static_cast<int>(bits % range);
+    return static_cast<int64_t>(bits % range);
 }
 
 void TRandomSource::Force(const std::vector<int>& values)

@@ -14,6 +14,8 @@ public:
     // A uniform integer in [0, n); 0 when n is 0 or less. A forced value is
     // returned first, brought into that range.
     int Random(int n);
+    // The same for any span an int64 holds, such as every int32 value at once.
+    int64_t Random64(int64_t n);
     // Queues values to be returned by the next calls, in order.
     void Force(const std::vector<int>& values);
     bool HasForced() const { return !Forced.empty(); }

@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "data/Convert.h"
 #include "data/DataManager.h"
+#include "data/Utils.h"
 #include "platform/Host.h"
 #include "rules/Creature.h"
 #include "rules/Skills.h"
@@ -124,7 +125,7 @@ void TCharGen::PrepareLevelUp()
     Player.next_level = ExperienceTable[LevelIndex(Player.level)];
     Races = Query("select * from races");
     CustomClasses = Query("select * from classes where allowed = 1");
-    WeaponPointsLeft = WeaponBudget >= 0 ? WeaponBudget : WeaponPointsFor(Player.level);
+    WeaponPointsLeft = UnspentWeaponPoints();
     Form.Caption = "Level Up *" + Player.Name + "*";
     Form.Control("BtnImport").Visible = false;
     Form.Control("BtnPrevious").Caption = "<< PREVIOUS";
@@ -142,6 +143,10 @@ void TCharGen::Run()
         return;
     }
     Host().ShowModal(Form);
+    // A level-up closed by the window's button still happens, as FINISH would
+    // have it; the points not spent are lost.
+    if (LevelUp && !Finished)
+        ApplyResults();
 }
 
 void TCharGen::Notify(const std::string& report)
@@ -170,6 +175,14 @@ int TCharGen::WeaponPointsFor(int level) const
     if (ClassId >= 1 && ClassId <= 10)
         return ClassPoints[ClassId - 1][LevelIndex(level)];
     return Column(CustomClassRow(), "wep_" + std::to_string(LevelIndex(level) + 1));
+}
+
+// The points are a budget for the whole run: raises kept from an earlier visit
+// of the page have spent theirs.
+int TCharGen::UnspentWeaponPoints() const
+{
+    const int budget = WeaponBudget >= 0 ? WeaponBudget : WeaponPointsFor(Player.level);
+    return budget - static_cast<int>(std::count(WeaponRaised.begin(), WeaponRaised.end(), true));
 }
 
 void TCharGen::WireHandlers()
@@ -401,7 +414,7 @@ void TCharGen::Next()
     }
     case 3:
         Step = 4;
-        WeaponPointsLeft = WeaponBudget >= 0 ? WeaponBudget : WeaponPointsFor(Player.level);
+        WeaponPointsLeft = UnspentWeaponPoints();
         ShowWeapons();
         Form.ShowPage(4);
         Form.Control("BtnPrevious").Enabled = true;
@@ -426,7 +439,7 @@ void TCharGen::Next()
         Form.Control("BtnNext").Caption = "FINISH";
         return;
     default: {
-        const std::string name = Trim(Form.Control("EditName").Text).substr(0, 20);
+        const std::string name = LeftStr(Trim(Form.Control("EditName").Text), 20);
         if (name.empty())
             return Notify("-MSG-Provide a name for this character");
         Player.Name = name;

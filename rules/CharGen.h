@@ -22,7 +22,8 @@ public:
     void PrepareNew();
     // Level-up mode: the next level, the ability page first.
     void PrepareLevelUp();
-    // Shows the dialog; a member reaching level 18 or beyond gets no dialog.
+    // Shows the dialog; a member reaching level 18 or beyond gets no dialog. A
+    // level-up always applies, however the dialog was left.
     void Run();
 
     int Step = 0;
@@ -60,6 +61,7 @@ private:
     void ChangeWeapon(int mastery, int step);
     void ChangeSkill(int skill, int step);
     int WeaponPointsFor(int level) const;
+    int UnspentWeaponPoints() const;
     const TStringHash* RaceRow() const;
     const TStringHash* CustomClassRow() const;
     void ApplyResults();

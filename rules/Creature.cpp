@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "rules/Death.h"
+#include "rules/Effects.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 
@@ -48,7 +49,11 @@ TCreature::TCreature()
     NaturalDamage.Trigger = 0;
 }
 
-TCreature::~TCreature() = default;
+TCreature::~TCreature()
+{
+    if (TForm1* form = Process().MainForm.get(); form && form->EffectsManager)
+        form->EffectsManager->DropFor(this);
+}
 
 int32_t* TCreature::StatField(int stat)
 {

@@ -6,6 +6,7 @@
 #include "data/DataManager.h"
 #include "platform/Host.h"
 #include "rules/Creature.h"
+#include "script/ScriptRegistry.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "session/StyledText.h"
@@ -22,6 +23,7 @@ void LocationCreatureDied(TLocation& here, TEnemy& creature)
         AppendText("~<c:LIME>The party gained experience " + std::to_string(creature.experience));
         AppendText("");
     }
+    RunScriptOnce(seOnDead, nullptr, TScriptParam{}, &creature, nullptr, creature.ScriptId);
     TForm1& form = MainForm();
     if (form.LocationManager)
         form.LocationManager->MarkAsBody(creature.PlacementId);

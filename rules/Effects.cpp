@@ -32,3 +32,10 @@ void TEffectsManager::CancelDamageOfType(int64_t creatureId, int damageType)
             damage && damage->Target && damage->Target->Id == creatureId && damage->Damage.DamageType == damageType)
             damage->Kind = ekCancelled;
 }
+
+void TEffectsManager::DropFor(const TCreature* creature)
+{
+    for (auto& effect : FEffects)
+        if (effect && effect->Target == creature)
+            effect.reset();
+}

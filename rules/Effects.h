@@ -61,6 +61,9 @@ public:
     void CancelFor(int64_t creatureId);
     // Cancels the damage effects of one damage type (0..8) on the creature.
     void CancelDamageOfType(int64_t creatureId, int damageType);
+    // Frees every effect on the creature without undoing it; a creature being
+    // freed calls it, so no effect is left pointing at it.
+    void DropFor(const TCreature* creature);
 
 private:
     // Null is an empty place; a new effect takes the first one.

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "platform/Host.h"
 #include "rules/Creature.h"
+#include "script/ScriptRegistry.h"
 #include "session/Process.h"
 #include "session/StyledText.h"
 #include "world/Location.h"
@@ -78,6 +79,10 @@ bool TCreature::Equip(std::unique_ptr<TItem>& item, int slot)
         return false;
     }
     if (!item->EquipSlots.test(slot) || (slot == bsLHand && IsTwoHanded(item.get())))
+        return false;
+    TItem* occupying = slot == bsLHand && TwoHandedInBothHands ? BodySlots[bsRHand].get() : BodySlots[slot].get();
+    if (occupying && player &&
+        RunScriptOnce(seOnUnequip, this, TScriptParam{}, occupying, nullptr, occupying->ScriptId) == 0)
         return false;
     std::unique_ptr<TItem> previous;
     if (BodySlots[slot] || (slot == bsLHand && TwoHandedInBothHands))

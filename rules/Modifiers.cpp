@@ -12,31 +12,35 @@ const char* const ResistanceNames[] = {"res_physical", "res_pierce", "res_blunt"
                                        "res_acid",     "res_cold",   "res_electric", "res_poison"};
 
 template <size_t N, size_t M>
-bool SetIn(const char* const (&names)[N], std::array<int32_t, M>& values, const std::string& name, int32_t value)
+int32_t* FindIn(const char* const (&names)[N], std::array<int32_t, M>& values, const std::string& name)
 {
     static_assert(N == M);
     for (size_t index = 0; index < N; ++index)
-        if (name == names[index]) {
-            values[index] = value;
-            return true;
-        }
-    return false;
+        if (name == names[index])
+            return &values[index];
+    return nullptr;
 }
 
 } // namespace
 
+int32_t* TModifiers::FieldByName(const std::string& name)
+{
+    for (int32_t* field : {FindIn(AbilityNames, Abilities, name), FindIn(ArmorNames, Armor, name),
+                           FindIn(AttackNames, Attack, name), FindIn(DamageNames, DamageBonus, name),
+                           FindIn(ResistanceNames, Resistances, name)})
+        if (field)
+            return field;
+    return name == "mana_max" ? &mana_max
+           : name == "end_max" ? &end_max
+           : name == "mana"    ? &mana
+           : name == "end"     ? &end
+                               : nullptr;
+}
+
 bool TModifiers::SetByName(const std::string& name, int32_t value)
 {
-    if (SetIn(AbilityNames, Abilities, name, value) || SetIn(ArmorNames, Armor, name, value) ||
-        SetIn(AttackNames, Attack, name, value) || SetIn(DamageNames, DamageBonus, name, value) ||
-        SetIn(ResistanceNames, Resistances, name, value))
-        return true;
-    int32_t* single = name == "mana_max" ? &mana_max
-                      : name == "end_max" ? &end_max
-                      : name == "mana"    ? &mana
-                      : name == "end"     ? &end
-                                          : nullptr;
-    if (single)
-        *single = value;
-    return single != nullptr;
+    int32_t* field = FieldByName(name);
+    if (field)
+        *field = value;
+    return field != nullptr;
 }

@@ -14,6 +14,8 @@ constexpr int AttackClassCount = 4;
 
 class TModifiers : public TEntity {
 public:
+    // The modifier a `modifiers` row names; null for a name that is none.
+    int32_t* FieldByName(const std::string& name);
     // Sets the modifier a `modifiers` row names; false for a name that is none.
     bool SetByName(const std::string& name, int32_t value);
 

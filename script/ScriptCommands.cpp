@@ -477,7 +477,7 @@ int32_t TScriptCmd::RandomRange(int32_t low, int32_t high)
     if (low == high)
         return low;
     const int64_t span = int64_t(high) - low + 1;
-    return static_cast<int32_t>(low + Process().Random.Random(static_cast<int>(std::min<int64_t>(span, INT32_MAX))));
+    return static_cast<int32_t>(low + Process().Random.Random64(span));
 }
 
 int32_t TScriptCmd::RollDice(int32_t count, int32_t sides)

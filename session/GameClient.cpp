@@ -46,8 +46,14 @@ int TGameClient::ChooseFromPlainList(const std::vector<std::string>& entries)
     TOptionManager& options = *Options;
     const auto alive = options.AliveToken();
     options.ShowChoice("Cancel");
-    for (const std::string& entry : entries)
-        options.ShowChoice(entry);
+    // An entry without text is not shown, so labels are numbered by what is shown
+    // and each label remembers its entry.
+    std::vector<int> shownEntries;
+    for (size_t index = 0; index < entries.size(); ++index)
+        if (!entries[index].empty()) {
+            options.ShowChoice(entries[index]);
+            shownEntries.push_back(static_cast<int>(index));
+        }
     ChoiceResult = 0;
     SetPlayControlsEnabled(false);
     int result;
@@ -60,7 +66,8 @@ int TGameClient::ChooseFromPlainList(const std::vector<std::string>& entries)
     SetPlayControlsEnabled(true);
     if (!alive.expired())
         options.ClearLabels();
-    return result >= 2 ? result - 2 : -1;
+    const size_t label = result >= 2 ? static_cast<size_t>(result - 2) : shownEntries.size();
+    return label < shownEntries.size() ? shownEntries[label] : -1;
 }
 
 int TGameClient::ChooseFromList(const std::vector<std::string>& entries)
@@ -317,9 +324,10 @@ void TGameClient::AddPartyMember(std::unique_ptr<TPlayer>& player, int slot)
     for (int other = 1; other <= MaxPartySize; ++other)
         form.Control("RadioButton" + std::to_string(other)).Checked = other == slot;
     form.Control("TabSheet" + std::to_string(slot + 1)).Visible = true;
+    // Selected first, so the quick buttons show the new member's things.
+    Process().SelectedMember = slot;
     EnableMemberPanel(slot, true);
     RefreshMemberPanel(slot);
-    Process().SelectedMember = slot;
 }
 
 void TGameClient::RefreshGoldLabels()
@@ -372,7 +380,7 @@ void TGameClient::AddMapPicture(const std::string& title, const std::string& pic
 {
     std::error_code error;
     if (HasName(MapPictures, title) ||
-        !std::filesystem::exists(std::filesystem::path(Process().GameDir) / "Images" / picture, error))
+        !std::filesystem::is_regular_file(std::filesystem::path(Process().GameDir) / "Images" / picture, error))
         return;
     MapPictures.push_back(title + "=" + picture + "|" + caption);
     Form.Control("ComboMapTitle").Items.push_back(caption);

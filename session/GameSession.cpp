@@ -113,8 +113,8 @@ void TGameClient::StartNewGame()
     process.GameDir = (fs::path(process.AppDir) / "Game").string();
     form.DataManager = std::make_unique<TDataManager>(process.GameDir);
     TDataManager& data = *form.DataManager;
+    // The data manager has said why.
     if (!data.Opened()) {
-        Host().MessageDlg("The adventure in " + process.GameDir + " cannot be opened.", TMsgDlgType::Error, mbOK);
         process.GameDir.clear();
         form.DataManager.reset();
         return;

@@ -5,10 +5,36 @@
 #include "data/DataManager.h"
 #include "platform/Host.h"
 #include "rules/Creature.h"
+#include "script/ScriptRegistry.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
+
+namespace {
+
+void RemoveFigureFrom(TLocation* location, int64_t characterId)
+{
+    if (location)
+        for (auto& npc : location->Npcs)
+            if (npc && npc->Id == characterId)
+                npc.reset();
+}
+
+// The figure a waiting character left behind goes, from whichever loaded place
+// holds it and from every contents row naming it.
+void RemoveWaitingFigure(int64_t characterId)
+{
+    TForm1& form = MainForm();
+    RemoveFigureFrom(GameClient().CurrentLocation, characterId);
+    if (form.LocationManager)
+        for (const auto& location : form.LocationManager->Pool())
+            RemoveFigureFrom(location.get(), characterId);
+    Process().SessionDb->Execute("delete from loc_cont where ctype = " + std::to_string(ctWaitingMember) +
+                                 " and cont_id = " + std::to_string(characterId));
+}
+
+} // namespace
 
 int64_t JoinParty(int64_t creatureId)
 {
@@ -21,10 +47,13 @@ int64_t JoinParty(int64_t creatureId)
     int members = 0;
     int freeSlot = 0;
     for (int slot = MaxPartySize; slot >= 1; --slot) {
-        if (form.Member(slot))
+        if (const TPlayer* member = form.Member(slot)) {
+            if (member->Id == creatureId)
+                return 0;
             ++members;
-        else
+        } else {
             freeSlot = slot;
+        }
     }
     if (members >= std::min(data->MaxParty, MaxPartySize) || freeSlot == 0) {
         Host().MessageDlg("There is not enough room in your party. You must remove one member first.",
@@ -36,21 +65,19 @@ int64_t JoinParty(int64_t creatureId)
     if (templateId != -1)
         return 0;
 
-    // A character who left the party and waits here.
+    // A character who left the party and waits somewhere.
     auto player = std::make_unique<TPlayer>();
     const int32_t gold = client.PartyGold;
     data->LoadPlayer(player.get(), creatureId);
     client.PartyGold = gold;
     if (player->Id == 0)
-        return creatureId;
+        return 0;
     client.AddPartyMember(player, freeSlot);
-    if (TLocation* here = client.CurrentLocation)
-        for (auto& npc : here->Npcs)
-            if (npc && npc->Id == creatureId) {
-                if (form.LocationManager)
-                    form.LocationManager->RemoveContentRow(npc->PlacementId);
-                npc.reset();
-                break;
-            }
+    RemoveWaitingFigure(creatureId);
+    if (data->SysMsg > 0) {
+        TScriptParam joined;
+        joined.Value = 10;
+        RunScriptOnce(seOnMessage, nullptr, joined, form.Member(freeSlot), nullptr, data->SysMsg);
+    }
     return creatureId;
 }

@@ -269,3 +269,30 @@ TEST_F(CreaturePersistenceTest, AttackMessageWithoutABarSetsOnlyTheHit)
     EXPECT_EQ(goblin.HitMessage, "Strikes");
     EXPECT_EQ(goblin.MissMessage, "Goblin Raider attacks ??:MISSED");
 }
+
+TEST_F(CreaturePersistenceTest, AFailedFirstLoadLeavesTheConnectionAndTheRowsAsTheyWere)
+{
+    // The torches are read after the helm has been copied.
+    Db().Execute("update item_templates set charges = 'many' where id = 3");
+    const std::string items = Count("items");
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        TEnemy goblin;
+        EXPECT_THROW(Data().LoadCreature(30101, &goblin), EConvertError);
+        EXPECT_EQ(Db().Depth(), 0);
+        EXPECT_EQ(Count("items"), items) << "attempt " << attempt;
+        EXPECT_EQ(Count("creature_contents where creature_id = 30101"), "0");
+        EXPECT_EQ(Value("select cinitialized from creatures where id = 30101"), "0");
+    }
+
+    // Later writes are committed, so another connection sees them.
+    Db().Execute("update item_templates set charges = 2 where id = 3");
+    TEnemy goblin;
+    Data().LoadCreature(30101, &goblin);
+    goblin.Gold = 77;
+    Data().SaveCreature(&goblin);
+    TSQLite3 other;
+    ASSERT_EQ(other.Open(Folder->Game() + "/temp.db"), 0);
+    const TRecordSet rows = other.Query("select cgold from creatures where id = 30101");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]->GetItem("cgold"), "77");
+}

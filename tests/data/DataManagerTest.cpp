@@ -94,6 +94,7 @@ TEST_F(DataManagerTest, OpeningFails)
 {
     {
         TTempFolder empty;
+        Queue("expect-box no data.db in the folder \"" + empty.Path + "\"\nanswer ok");
         TDataManager manager(empty.Path);
         EXPECT_FALSE(manager.Opened());
     }
@@ -101,6 +102,7 @@ TEST_F(DataManagerTest, OpeningFails)
         TTempFolder garbage;
         std::ofstream(garbage / "data.db") << "this is not a database at all, not even close....................";
         Process().GameDir = garbage.Path;
+        Queue("expect-box The adventure in \"" + garbage.Path + "\" cannot be opened: \nanswer ok");
         TDataManager manager(garbage.Path);
         EXPECT_FALSE(manager.Opened());
         EXPECT_EQ(Process().GameDir, "");

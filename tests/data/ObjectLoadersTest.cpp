@@ -90,6 +90,23 @@ TEST_F(ObjectLoadersTest, ItemFields)
     EXPECT_TRUE(Db().ErrorLog.empty());
 }
 
+TEST_F(ObjectLoadersTest, RowsThatNameNoModifierAreNotRead)
+{
+    Db().Execute("insert into modifiers values (1, 3, 'armor_wizard', ''), (1, 3, 'editor_colour', 'amber'), "
+                 "(2, 8, 'glow', 'faint')");
+    TItem ring;
+    Data().LoadItem(21002, &ring, false);
+    EXPECT_EQ(ring.Abilities[0], 4);
+    EXPECT_EQ(ring.Armor[2], 3);
+    TWeapon sword;
+    Data().LoadWeapon(8, &sword, false);
+    EXPECT_EQ(sword.Id, 8);
+
+    // A known name still needs a number.
+    Db().Execute("insert into modifiers values (1, 3, 'armor_wiz', 'high')");
+    EXPECT_THROW(Data().LoadItem(21002, &ring, false), EConvertError);
+}
+
 TEST_F(ObjectLoadersTest, DuplicatesGetRowsOfTheirOwnOnlyWhenTheyKeepState)
 {
     TItem first;
@@ -297,6 +314,26 @@ TEST_F(ObjectLoadersTest, ACopyThatFailsOnADamagedColumnLeavesNoRowBehind)
         EXPECT_EQ(Db().Depth(), 0);
         EXPECT_EQ(objectRows(), before);
     }
+}
+
+TEST_F(ObjectLoadersTest, AFailedContainerLoadDoesNotHideItFromLaterLoads)
+{
+    Db().Execute("insert into container_templates (id, name, max_contents, open, locked) values (20003, 'Pack', 2, 1, 0)");
+    Db().Execute("insert into container_contents values (20003, 3, 20002), (20002, 1, 21001)");
+    Db().Execute("update item_templates set charges = 'many' where id = 1");
+    TItem doll;
+    EXPECT_THROW(Data().LoadContainer(20002, &doll), EConvertError);
+
+    Db().Execute("update item_templates set charges = 3 where id = 1");
+    TItem pack;
+    Data().LoadContainer(20003, &pack);
+    ASSERT_NE(pack.Container, nullptr);
+    ASSERT_NE(pack.Container->Contents[0], nullptr);
+    EXPECT_EQ(pack.Container->Contents[0]->Name, "Russian Doll");
+    Data().SaveContainer(pack.Container.get());
+    EXPECT_EQ(Value("select count(*) from container_contents where container_id = 20003 and type = 3 and "
+                    "content_id = 20002"),
+              "1");
 }
 
 TEST_F(ObjectLoadersTest, DeleteObjectKeepsBaseRows)

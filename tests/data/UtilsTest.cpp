@@ -21,6 +21,27 @@ TEST(UtilsTest, LeftAndRight)
     EXPECT_EQ(RightStr("abc", 0), "");
 }
 
+TEST(UtilsTest, CutsCountCharactersAndNeverSplitOne)
+{
+    struct Case {
+        std::string text;
+        int n;
+        std::string left;
+        std::string right;
+    };
+    for (const Case& c : {
+             Case{"Brunhildeaaaaaaaaaa\xC3\xA9x", 20, "Brunhildeaaaaaaaaaa\xC3\xA9", "runhildeaaaaaaaaaa\xC3\xA9x"},
+             Case{"\xC3\xA9t\xC3\xA9", 2, "\xC3\xA9t", "t\xC3\xA9"},
+             Case{"\xE2\x82\xAC\xF0\x9F\x94\xA5!", 1, "\xE2\x82\xAC", "!"},
+             Case{"\xE2\x82\xAC\xF0\x9F\x94\xA5!", 2, "\xE2\x82\xAC\xF0\x9F\x94\xA5", "\xF0\x9F\x94\xA5!"},
+             // Latin-1 text, or a sequence cut short, counts a byte a character.
+             Case{"caf\xE9s", 4, "caf\xE9", "af\xE9s"},
+             Case{"ab\xC3", 2, "ab", "b\xC3"},
+             Case{"\xC3(x", 1, "\xC3", "x"},
+         })
+        EXPECT_TRUE(LeftStr(c.text, c.n) == c.left && RightStr(c.text, c.n) == c.right) << c.text << " " << c.n;
+}
+
 TEST(UtilsTest, SplitToListKeepsEveryPiece)
 {
     struct Case {

@@ -30,6 +30,16 @@ protected:
         return std::string(female ? "click RadioFemale\n" : "") + "click BtnNext\nclick " + race + "\nclick BtnNext\nclick " +
                classButton + "\nclick BtnNext\n";
     }
+
+    // A level-1 member about to rise, with every ability at 5.
+    static void LevelOne(TPlayer& member, const std::string& name, uint8_t classId, const std::string& race)
+    {
+        member.Name = name;
+        member.level = 1;
+        member.ClassId = classId;
+        member.race_name = race;
+        member.Abilities = {5, 5, 5, 5, 5};
+    }
 };
 
 } // namespace
@@ -124,11 +134,7 @@ TEST_F(CharGenTest, APirateStartsWithAWeaponPoint)
 TEST_F(CharGenTest, LevelUps)
 {
     TPlayer member;
-    member.Name = "Aldric";
-    member.level = 1;
-    member.ClassId = 5;
-    member.race_name = "Dwarf";
-    member.Abilities = {5, 5, 5, 5, 5};
+    LevelOne(member, "Aldric", 5, "Dwarf");
     {
         TCharGen generator(member);
         generator.PrepareLevelUp();
@@ -154,4 +160,64 @@ TEST_F(CharGenTest, LevelUps)
     last.Run();  // no dialog: nothing is queued
     EXPECT_EQ(member.level, 18);
     EXPECT_EQ(member.next_level, 2147483647);
+}
+
+TEST_F(CharGenTest, WeaponPointsAreABudgetForTheWholeLevelUp)
+{
+    Db().Execute("insert into races (id, name, weapon_axe, weapon_bow, weapon_club, weapon_crossbow, weapon_dagger, "
+                 "weapon_darts) values (3, 'Human', 7, 7, 7, 7, 7, 7)");
+    TPlayer member;
+    LevelOne(member, "Aldric", 1, "Human");
+    TCharGen generator(member);
+    generator.PrepareLevelUp();
+    Queue("click BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 3\n"
+          "click SpinAxeUp\nclick SpinBowUp\nclick SpinClubUp\n"
+          "click BtnPrevious\nclick BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 0\n"
+          "click SpinCrossbowUp\nclick SpinDaggerUp\nclick SpinDartsUp\n"
+          // Taking one back frees its point, and only that one.
+          "click SpinAxeDown\nclick BtnPrevious\nclick BtnNext\n"
+          "expect-control LblWeaponPoints caption Points Remaining 1\n"
+          "click SpinDaggerUp\n"
+          "click BtnNext\nclick BtnNext");
+    generator.Run();
+    EXPECT_TRUE(generator.Finished);
+    const std::array<uint8_t, 6> raised = {member.Mastery[0], member.Mastery[1], member.Mastery[2],
+                                           member.Mastery[3], member.Mastery[4], member.Mastery[5]};
+    EXPECT_EQ(raised, (std::array<uint8_t, 6>{0, 1, 1, 0, 1, 0}));
+}
+
+TEST_F(CharGenTest, ALevelUpClosedByTheWindowAppliesAsFinishDoes)
+{
+    struct Case {
+        const char* ending;
+    };
+    for (const Case c : {Case{"click BtnNext\nclick BtnNext\nclick BtnNext"}, Case{"close"}}) {
+        TPlayer member;
+        LevelOne(member, "Brenna", 2, "Elf");
+        member.mana_max = member.mana = 4;
+        TCharGen generator(member);
+        generator.PrepareLevelUp();
+        Queue(std::string("click SpinMindUp\n") + c.ending);
+        generator.Run();
+        EXPECT_TRUE(generator.Finished) << c.ending;
+        EXPECT_EQ(member.level, 2) << c.ending;
+        EXPECT_EQ(member.next_level, 2500) << c.ending;
+        EXPECT_EQ(member.mana_max, 4 + 9) << c.ending;
+        EXPECT_EQ(member.mana, 4 + 9) << c.ending;
+        EXPECT_EQ(member.Abilities[2], 6) << c.ending;
+        EXPECT_EQ(member.attack_roll, 2) << c.ending;
+    }
+}
+
+TEST_F(CharGenTest, ANameIsCutAtTwentyCharactersNotBytes)
+{
+    Queue(ToAbilities("RadioRace0", "RadioClass1") +
+          "click BtnNext\nclick BtnNext\nclick BtnNext\n"
+          "type EditName Brunhildeaaaaaaaaaa\xC3\xA9 the Bold\n"
+          "click BtnNext");
+    TPlayer player;
+    ASSERT_TRUE(CreateCharacter(player));
+    EXPECT_EQ(player.Name, "Brunhildeaaaaaaaaaa\xC3\xA9");
 }

@@ -4,11 +4,26 @@
 #include "rules/Creature.h"
 #include "rules/DamageRules.h"
 #include "rules/Death.h"
+#include "script/ScriptClasses.h"
+#include "script/ScriptObject.h"
+#include "session/StyledText.h"
 #include "support/EngineFixture.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
 
 namespace {
+
+// Says whose death it heard and whether its row was already a body.
+class TDeathWitness : public TScriptObject {
+public:
+    int32_t OnDead() override
+    {
+        Process().SessionDb->Execute("select ctype from loc_cont", true);
+        AppendText("witnessed " + SelfProxy.GetName() + " on a row of type " +
+                   Process().SessionDb->Rows.at(0)->GetItem("ctype"));
+        return 1;
+    }
+};
 
 class DeathTest : public EngineFixture {
 protected:
@@ -40,6 +55,9 @@ TEST_F(DeathTest, ACreatureKilledHereBecomesABody)
     rat->Name = "Cellar Rat";
     rat->end_max = rat->end = 4;
     rat->experience = 101;
+    rat->ScriptId = 990013;
+    RegisterScriptClass(990013, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TDeathWitness>()); });
+    rat->PlacementId = Form().LocationManager->InsertRow(Here.Id, ctCreature, true, 30101);
     TEnemy* body = rat.get();
     Here.AddCreature(std::move(rat));
 
@@ -55,8 +73,11 @@ TEST_F(DeathTest, ACreatureKilledHereBecomesABody)
     EXPECT_EQ(hero.experience, 50);
     EXPECT_EQ(Form().Control("Experience1").Caption, "50");
     const std::string output = Screen();
-    EXPECT_NE(output.find("Cellar Rat took 6 damage\nCellar Rat :DEAD\nThe party gained experience 101\n\n"),
+    // Its script hears of the death after the experience and before the row becomes a body.
+    EXPECT_NE(output.find("Cellar Rat took 6 damage\nCellar Rat :DEAD\nThe party gained experience 101\n\n"
+                          "witnessed Cellar Rat on a row of type " + std::to_string(ctCreature) + "\n"),
               std::string::npos) << output;
+    EXPECT_EQ(Process().SessionDb->Query("select ctype from loc_cont").at(0)->GetItem("ctype"), "10");
 
     // Striking the body again prints the damage and nothing more.
     ApplyDamage(&bite, body, 0);

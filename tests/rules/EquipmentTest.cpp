@@ -2,6 +2,9 @@
 
 #include "data/SQLite.h"
 #include "rules/Creature.h"
+#include "script/ScriptClasses.h"
+#include "script/ScriptObject.h"
+#include "session/StyledText.h"
 #include "support/EngineFixture.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
@@ -29,6 +32,18 @@ std::unique_ptr<TItem> Weapon(const std::string& name, int type, bool twoHanded,
     weapon->UsableBy.set();
     return weapon;
 }
+
+// A worn item that answers its removal with the answer the test gives.
+class TClingingItem : public TScriptObject {
+public:
+    static inline int32_t Answer = -1;
+
+    int32_t OnUnequip() override
+    {
+        AppendText(SenderProxy.GetName() + " takes off " + SelfProxy.GetName());
+        return Answer;
+    }
+};
 
 class EquipmentTest : public EngineFixture {
 protected:
@@ -130,6 +145,32 @@ TEST_F(EquipmentTest, EquippingAnOccupiedSlotHandsBackWhatItHeld)
     EXPECT_EQ(second->Name, "Leather Cap");
     EXPECT_EQ(Member->Abilities[0], 20);
     EXPECT_EQ(Member->BodyItem(bsHead)->Name, "Iron Helm");
+}
+
+TEST_F(EquipmentTest, TheWornItemsScriptMayKeepItOn)
+{
+    RegisterScriptClass(990019, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TClingingItem>()); });
+    struct Case {
+        int32_t answer;
+        bool swapped;
+    };
+    for (const Case c : {Case{0, false}, Case{1, true}, Case{-1, true}}) {
+        TClingingItem::Answer = c.answer;
+        Member->Unequip(bsHead);
+        Member->Abilities = {20, 20, 20, 20, 20};
+        auto cap = Item("Cursed Cap", 1, 21004);
+        cap->Abilities = {2, 0, 0, 0, 0};
+        cap->ScriptId = 990019;
+        ASSERT_TRUE(Member->Equip(cap, bsHead));
+        const size_t before = Screen().size();
+        auto helm = Item("Iron Helm", 1, 21005);
+        EXPECT_EQ(Member->Equip(helm, bsHead), c.swapped) << c.answer;
+        EXPECT_NE(Screen().find("Aldric takes off Cursed Cap", before), std::string::npos) << c.answer;
+        ASSERT_NE(helm, nullptr);
+        EXPECT_EQ(helm->Name, c.swapped ? "Cursed Cap" : "Iron Helm") << c.answer;
+        EXPECT_EQ(Member->BodyItem(bsHead)->Name, c.swapped ? "Iron Helm" : "Cursed Cap") << c.answer;
+        EXPECT_EQ(Member->Abilities[0], c.swapped ? 20 : 22) << c.answer;
+    }
 }
 
 TEST_F(EquipmentTest, WhoMayUseWhat)

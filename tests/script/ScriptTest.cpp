@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "rules/Creature.h"
 #include "script/ScriptClasses.h"
 #include "script/ScriptCommands.h"
@@ -37,13 +39,8 @@ protected:
     {
         SessionFixture::SetUp();
         OpenAdventure(Content);
-        Form().LocationManager = std::make_unique<TLocationManager>();
-        GameClient().CurrentLocation = Form().LocationManager->GetLocation(1001);
+        Member = &StandAt(1001);
         Process().SelectedMember = 1;
-        Form().Party[0] = std::make_unique<TPlayer>();
-        Member = Form().Party[0].get();
-        Member->Name = "Aldric";
-        Member->Id = 50001;
         RegisterScriptClass(ProbeId, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TProbeScript>()); });
         Runs = Freed = 0;
     }
@@ -287,4 +284,28 @@ TEST_F(ScriptTest, AWaitingMemberAsksToBeTakenBack)
     EXPECT_EQ(Form().Member(2)->Name, "Corwin");
     EXPECT_EQ(GameClient().CurrentLocation->Npcs[0], nullptr);
     EXPECT_EQ(Value("select count(*) from loc_cont where cont_id = 50003"), "0");
+}
+
+TEST_F(ScriptTest, ChanceCoversEveryInt32Span)
+{
+    struct Case {
+        int32_t low;
+        int32_t high;
+        int forced;
+        int32_t expected;
+    };
+    // A forced value is brought into the span and counted from its low end.
+    for (const Case c : {Case{INT32_MIN, INT32_MAX, -1, INT32_MAX}, Case{INT32_MIN, INT32_MAX, 0, INT32_MIN},
+                         Case{-1, INT32_MAX, -1, INT32_MAX}, Case{0, INT32_MAX, -1, INT32_MAX},
+                         Case{INT32_MIN, 0, -1, 0}}) {
+        Process().Random.Force({c.forced});
+        EXPECT_EQ(Cmd().RandomRange(c.low, c.high), c.expected) << c.low << ".." << c.high << " forced " << c.forced;
+    }
+
+    // Over the whole range both halves come up, and both quarters of each half.
+    Process().Random.Seed(2026);
+    std::set<int> quarters;
+    for (int roll = 0; roll < 200; ++roll)
+        quarters.insert(static_cast<int>((int64_t(Cmd().RandomRange(INT32_MIN, INT32_MAX)) - INT32_MIN) >> 30));
+    EXPECT_EQ(quarters, (std::set<int>{0, 1, 2, 3}));
 }

@@ -232,6 +232,20 @@ TEST_F(ChoicesTest, PlainList)
     EXPECT_EQ(Options().ShownCount(), 0);
 }
 
+TEST_F(ChoicesTest, EntriesWithoutTextDoNotShiftThePick)
+{
+    struct Case {
+        int label;
+        int picked;
+    };
+    for (const Case c : {Case{2, 1}, Case{3, 3}, Case{1, -1}}) {
+        Queue("expect-control LblChoice2 caption 2. North\n"
+              "expect-control LblChoice3 caption 3. South\n"
+              "choose " + std::to_string(c.label));
+        EXPECT_EQ(GameClient().ChooseFromList({"", "North", "", "South"}), c.picked) << "label " << c.label;
+    }
+}
+
 TEST_F(ChoicesTest, PlainListRefusals)
 {
     Options().ShowChoice("pending");

@@ -241,3 +241,44 @@ TEST_F(GameSessionTest, AdventureDetailsNeedABook)
     Queue("expect-box Tried to enable nil Player\nanswer ok");
     GameClient().EnableMemberPanel(3, true);
 }
+
+TEST_F(GameSessionTest, ARefusedAdventureSaysWhyOnce)
+{
+    TSQLite3 adventure;
+    ASSERT_EQ(adventure.Open(Folder.Game() + "/data.db"), 0);
+    adventure.Execute("insert into general (name, value) values ('EdVer', '1.2')");
+    adventure.Close();
+    TTempFolder noAdventure;
+    struct Case {
+        std::string appDir;
+        std::string box;
+    };
+    for (const Case& c : {Case{Folder.Temp.Path, "very old version of Vellumora and connot be opened."},
+                          Case{noAdventure.Path, "no data.db in the folder \"" + noAdventure.Path + "/Game\""}}) {
+        Process().AppDir = c.appDir;
+        // A second box would find the script run out.
+        Queue("expect-box " + c.box + "\nanswer ok");
+        GameClient().StartNewGame();
+        EXPECT_EQ(TestHost.LastBoxText().find("cannot be opened."), std::string::npos) << c.appDir;
+        EXPECT_EQ(Process().GameDir, "") << c.appDir;
+        EXPECT_EQ(Form().DataManager, nullptr) << c.appDir;
+    }
+}
+
+TEST_F(GameSessionTest, AtStartUpTheQuickButtonsShowTheFirstMembersSlots)
+{
+    for (const char* button : {"BtnQuick1", "BtnQuick2", "BtnQuick3"})
+        EXPECT_EQ(Form().Control(button).Caption, "EMPTY") << button;
+}
+
+TEST_F(GameSessionTest, AMapPictureMustBeAFile)
+{
+    Process().GameDir = Folder.Game();
+    Folder.WriteImage("ashfang.jpg", "not really a picture");
+    std::filesystem::create_directories(Folder.Game() + "/Images/old");
+    GameClient().AddMapPicture("folder", "old", "A folder");
+    GameClient().AddMapPicture("nothing", "", "No name");
+    GameClient().AddMapPicture("missing", "whisperwood.jpg", "Missing");
+    GameClient().AddMapPicture("ashfang", "ashfang.jpg", "Ashfang");
+    EXPECT_EQ(Form().Control("ComboMapTitle").Items, std::vector<std::string>{"Ashfang"});
+}

@@ -82,3 +82,20 @@ TEST_F(MemberPanelTest, DisablingTheSelectedMemberSelectsTheNextEnabledOne)
     EXPECT_TRUE(Form().Control("RadioButton2").Checked);
     EXPECT_FALSE(Form().Control("Item01_1").Enabled);
 }
+
+TEST_F(MemberPanelTest, ANewMemberIsSelectedWithHisQuickItems)
+{
+    auto torch = Carried("Torch", 100, 1);
+    Member->PutInQuickSlot(torch, 1);
+    GameClient().RefreshMemberPanel(1);
+    ASSERT_EQ(Form().Control("BtnQuick1").Caption, "Torch");
+
+    auto second = std::make_unique<TPlayer>();
+    second->Name = "Corwin";
+    auto rope = Carried("Rope", 100, 2);
+    second->PutInQuickSlot(rope, 1);
+    GameClient().AddPartyMember(second, 2);
+    EXPECT_EQ(Process().SelectedMember, 2);
+    EXPECT_EQ(Form().Control("BtnQuick1").Caption, "Rope");
+    EXPECT_EQ(Form().Control("BtnQuick2").Caption, "EMPTY");
+}

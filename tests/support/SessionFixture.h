@@ -7,6 +7,7 @@
 #include "data/DataManager.h"
 #include "data/SQLite.h"
 #include "data/SessionSchema.h"
+#include "rules/Creature.h"
 #include "support/AdventureFolder.h"
 #include "support/EngineFixture.h"
 #include "world/LocationManager.h"
@@ -41,6 +42,17 @@ protected:
     {
         Db().Execute(query, true);
         return Db().Rows.empty() ? "<none>" : Db().Rows[0]->GetItem(Db().ColumnNames[0]);
+    }
+
+    // Aldric (50001), alone in the party, standing at the location.
+    TPlayer& StandAt(int64_t locationId)
+    {
+        Form().LocationManager = std::make_unique<TLocationManager>();
+        GameClient().CurrentLocation = Form().LocationManager->GetLocation(locationId);
+        Form().Party[0] = std::make_unique<TPlayer>();
+        Form().Party[0]->Name = "Aldric";
+        Form().Party[0]->Id = 50001;
+        return *Form().Party[0];
     }
 
     // Corwin, a former member waiting at the given place, who talks through the

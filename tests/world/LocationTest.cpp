@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "data/Convert.h"
 #include "rules/Creature.h"
+#include "rules/Effects.h"
 #include "support/SessionFixture.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
@@ -284,4 +287,53 @@ TEST_F(LocationTest, ChooseCreatureFindsThePickAgainById)
     EXPECT_EQ(GameClient().ChooseCreature(true, true, true), nullptr);
     GameClient().CurrentLocation = nullptr;
     EXPECT_EQ(GameClient().ChooseCreature(true, true, true), nullptr);
+}
+
+TEST_F(LocationTest, NoEffectOutlivesTheCreatureItTargets)
+{
+    Form().EffectsManager = std::make_unique<TEffectsManager>();
+    struct Case {
+        const char* path;
+        bool body;
+        std::function<void(TLocation&, int64_t)> free;
+    };
+    const Case cases[] = {
+        {"a body removed", true, [](TLocation& here, int64_t id) { here.RemoveCorpse(id); }},
+        {"a body stripped", true, [this](TLocation&, int64_t id) { Manager().StripBody(id); }},
+        {"a creature leaving", false, [](TLocation& here, int64_t id) { here.RemoveCreature(id); }},
+        {"the place unloaded", false, [](TLocation& here, int64_t) { here.Unload(); }},
+    };
+    int64_t id = 30200;
+    for (const Case& c : cases) {
+        TLocation* gate = Manager().GetLocation(1001);
+        ASSERT_NE(gate, nullptr) << c.path;
+        auto wolf = std::make_unique<TEnemy>();
+        wolf->Id = ++id;
+        wolf->end_max = wolf->end = 10;
+        const TCreature* target = wolf.get();
+        auto effect = std::make_unique<TEffectDamage>();
+        effect->Target = wolf.get();
+        Form().EffectsManager->Add(std::move(effect));
+        if (c.body)
+            gate->AddCorpse(std::move(wolf));
+        else
+            gate->AddCreature(std::move(wolf));
+
+        c.free(*gate, id);
+        for (const TEffect* left : LiveEffects())
+            EXPECT_NE(left->Target, target) << c.path;
+        // Looking for the creature's effects must not reach the freed creature.
+        Form().EffectsManager->CancelFor(id);
+        Form().EffectsManager->CancelDamageOfType(id, 0);
+    }
+
+    // A party member freed from its slot takes its effects along.
+    Form().Party[0] = std::make_unique<TPlayer>();
+    Form().Party[0]->end_max = Form().Party[0]->end = 10;
+    auto effect = std::make_unique<TEffectMod>();
+    effect->Target = Form().Party[0].get();
+    Form().EffectsManager->Add(std::move(effect));
+    ASSERT_EQ(LiveEffects().size(), 1u);
+    Form().Party[0].reset();
+    EXPECT_TRUE(LiveEffects().empty());
 }
