@@ -169,6 +169,7 @@ void TDataManager::LoadCreature(int64_t id, TCreature* creature)
             db.Execute("insert into creature_contents (creature_id,cont_id,cont_type,body_part_id) values(" + Text(id) +
                        ", " + Text(objectId) + ", " + Text(kind) + ", " + Text(place) + " )");
     };
+    // A content that fails to load undoes the copies made before it.
     TTransaction transaction(db);
     for (const auto& content : contents) {
         const int place = StrToIntDef(content->GetItem("body_part_id"), 0);

@@ -179,6 +179,8 @@ void TDataManager::LoadItem(int64_t id, TItem* item, bool duplicate)
         return;
     }
     const TStringHash& row = *rows[0];
+    // A copy made for a load that then fails on a damaged column is undone with it.
+    TTransaction transaction(Session());
     const int64_t templateId = StrToInt64(row.GetItem("template_id"));
     item->Id = id;
     if (duplicate && (Int(row, "type_id") == itSpellbook ||
@@ -204,6 +206,7 @@ void TDataManager::LoadItem(int64_t id, TItem* item, bool duplicate)
     ReadExtendedData(*item, 1, templateId);
     if (item->special_uses > 0 || item->type_id == itSpellbook)
         LoadSpecialUses(*item);
+    transaction.Commit();
 }
 
 void TDataManager::LoadWeapon(int64_t id, TWeapon* weapon, bool duplicate)
@@ -218,6 +221,7 @@ void TDataManager::LoadWeapon(int64_t id, TWeapon* weapon, bool duplicate)
         return;
     }
     const TStringHash& row = *rows[0];
+    TTransaction transaction(Session());
     const int64_t templateId = StrToInt64(row.GetItem("template_id"));
     weapon->Id = id;
     if (duplicate && (Int(row, "weapon_uses") > 0 ||
@@ -273,6 +277,7 @@ void TDataManager::LoadWeapon(int64_t id, TWeapon* weapon, bool duplicate)
         ReadDamage(*extra, record.get());
         weapon->ExtraDamages.push_back(std::move(record));
     }
+    transaction.Commit();
 }
 
 void TDataManager::LoadContainer(int64_t id, TItem* item)

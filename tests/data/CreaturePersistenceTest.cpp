@@ -137,6 +137,25 @@ TEST_F(CreaturePersistenceTest, ACreatureCopiesItsTemplatesThingsOnlyAtItsFirstL
     EXPECT_EQ(Value("select cinitialized from creatures where id = 7"), "0");
 }
 
+TEST_F(CreaturePersistenceTest, AFirstLoadThatFailsOnADamagedThingCopiesNothing)
+{
+    const std::string items = Count("items");
+    // The helm is copied before the torch, whose damaged row stops the load.
+    Db().Execute("update item_templates set base_price = 'cheap' where id = 3");
+    TEnemy raider;
+    EXPECT_THROW(Data().LoadCreature(30101, &raider), EConvertError);
+    EXPECT_EQ(Db().Depth(), 0);
+    EXPECT_EQ(Count("items"), items);
+    EXPECT_EQ(Count("creature_contents where creature_id = 30101"), "0");
+    EXPECT_EQ(Value("select cinitialized from creatures where id = 30101"), "0");
+
+    // Once repaired, the first load copies as it always does.
+    Db().Execute("update item_templates set base_price = 1 where id = 3");
+    TEnemy repaired;
+    Data().LoadCreature(30101, &repaired);
+    EXPECT_EQ(Count("creature_contents where creature_id = 30101"), "5");
+}
+
 TEST_F(CreaturePersistenceTest, SavingACreatureKeepsItsFirstFourBackpackPlaces)
 {
     TEnemy goblin;

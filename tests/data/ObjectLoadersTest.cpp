@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "data/Convert.h"
 #include "rules/Attributes.h"
 #include "rules/Item.h"
@@ -286,6 +288,32 @@ TEST_F(ObjectLoadersTest, MissingRowsAndBadValues)
     EXPECT_THROW(Data().LoadItem(21001, &item, false), EConvertError);
     Db().Execute("alter table item_templates drop column req_const");
     EXPECT_THROW(Data().LoadItem(2, &item, false), EHashFindError);
+}
+
+TEST_F(ObjectLoadersTest, ACopyThatFailsOnADamagedColumnLeavesNoRowBehind)
+{
+    struct TCase {
+        const char* Damage;
+        std::function<void()> Load;
+    };
+    const TCase cases[] = {
+        {"update item_templates set base_price = 'lots' where id = 1",
+         [this] { TItem lamp; Data().LoadItem(21001, &lamp, true); }},
+        {"update weapon_templates set type_id = 'x' where id = 9",
+         [this] { TWeapon arrows; Data().LoadWeapon(22001, &arrows, true); }},
+    };
+    const auto objectRows = [this] {
+        return Value("select (select count(*) from items) || '/' || (select count(*) from weapons) || '/' || "
+                     "(select count(*) from item_id_gen)");
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Damage);
+        const std::string before = objectRows();
+        Db().Execute(test.Damage);
+        EXPECT_THROW(test.Load(), EConvertError);
+        EXPECT_EQ(Db().Depth(), 0);
+        EXPECT_EQ(objectRows(), before);
+    }
 }
 
 TEST_F(ObjectLoadersTest, AFailedContainerLoadDoesNotHideItFromLaterLoads)
