@@ -33,11 +33,9 @@ void UseScratchSettings(TSQLite3& db)
 {
     // A power cut may cost the scratch copy, but waiting for the disk at every
     // write would cost every move. The journal stays, so a transaction still
-    // rolls back. Only this connection works on the copy: it keeps its lock and
-    // its cache between statements instead of taking and checking them each time.
+    // rolls back, and another connection may still read what was committed.
     for (const char* setting : {"PRAGMA synchronous = OFF;", "PRAGMA journal_mode = MEMORY;",
-                                "PRAGMA temp_store = MEMORY;", "PRAGMA locking_mode = EXCLUSIVE;",
-                                "PRAGMA cache_size = -8192;"})
+                                "PRAGMA temp_store = MEMORY;", "PRAGMA cache_size = -8192;"})
         db.Execute(setting);
 }
 
