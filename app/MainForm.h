@@ -9,6 +9,7 @@
 #include "platform/FormModel.h"
 #include "platform/OutputPane.h"
 
+class TCombatSession;
 class TCreature;
 class TDataManager;
 class TEffectsManager;
@@ -70,6 +71,9 @@ public:
     // Session fields of an open book.
     std::array<std::unique_ptr<TPlayer>, MaxPartySize> Party;
     bool InCombat = false;
+    // Shared with the fight's own steps, which keep an ended session alive until
+    // they return.
+    std::shared_ptr<TCombatSession> CombatSession;
     std::unique_ptr<TDataManager> DataManager;
     std::unique_ptr<TEffectsManager> EffectsManager;
     std::unique_ptr<TLocationManager> LocationManager;
@@ -90,6 +94,10 @@ private:
     void ShowSettingsSaveError();
     void Menu(const std::string& name);
     void CommandLine();
+    // The Attack button, and a double click on a member's radio button.
+    void AttackBtnClick();
+    // N in a turn-based fight: the selected member passes, the next turn starts.
+    void NextTurnKey();
     void LblChoiceClick(const std::string& sender);
     void LblChoiceColor(const std::string& sender, TColor color);
 };

@@ -12,6 +12,7 @@
 #include "platform/Host.h"
 #include "platform/Keys.h"
 #include "platform/Settings.h"
+#include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptRegistry.h"
@@ -57,6 +58,7 @@ void TForm1::WireHandlers()
                     Control("BtnQuick" + std::to_string(quick)).Caption =
                         ItemDisplayName(member->QuickSlots[quick - 1].get());
         };
+        Control("RadioButton" + std::to_string(slot)).OnDblClick = [this](const std::string&) { AttackBtnClick(); };
         Control("BtnLevelUp" + std::to_string(slot)).OnClick = [this](const std::string& sender) {
             Control(sender).Enabled = false;
             GameClient().LevelUpMember(static_cast<int>(Control(sender).Tag));
@@ -72,6 +74,11 @@ void TForm1::WireHandlers()
     Control("BtnUse").OnClick = BtnUseClick;
     Control("BtnExamine").OnClick = BtnExamineClick;
     Control("BtnRest").OnClick = BtnRestClick;
+    Control("AttackBtn").OnClick = [this](const std::string&) { AttackBtnClick(); };
+    Control("StopAttackingBtn").OnClick = [this](const std::string&) {
+        if (CombatSession && Member(Process().SelectedMember))
+            CombatSession->StopAttacking();
+    };
     for (const char* item : {"StartGame", "CloseBook", "SaveGame", "LoadGame", "Exit", "AdventureDetails",
                              "TurnBasedCombat", "Smaller", "Larger", "Help", "WebSite", "About"})
         Control(item).OnClick = [this](const std::string& sender) { Menu(sender); };
@@ -118,6 +125,38 @@ void TForm1::Menu(const std::string& name)
     }
 }
 
+void TForm1::AttackBtnClick()
+{
+    const std::string radio = "RadioButton" + std::to_string(Process().SelectedMember);
+    const TGameClient& client = GameClient();
+    // While a member picks a target every other attack waits: the pick may be
+    // the one that starts the fight.
+    if (!BookOpen() || !Member(Process().SelectedMember) || !Control(radio).Enabled ||
+        (client.Options && client.Options->ShownCount() > 0))
+        return;
+    if (!CombatSession)
+        CombatSession = TCombatSession::Create(TurnBasedCombat);
+    const std::shared_ptr<TCombatSession> session = CombatSession;
+    session->PlayerAttack();
+    if (CombatSession == session && !session->Running())
+        EndCombat();
+}
+
+void TForm1::NextTurnKey()
+{
+    const TGameClient& client = GameClient();
+    if (!InCombat || !TurnBasedCombat || !CombatSession || (client.Options && client.Options->ShownCount() > 0))
+        return;
+    const int selected = Process().SelectedMember;
+    TControlState& radio = Control("RadioButton" + std::to_string(selected));
+    if (radio.Enabled && Member(selected)) {
+        radio.Enabled = false;
+        GameClient().EnableMemberPanel(selected, false);
+    }
+    if (CombatSession->Ready)
+        CombatSession->NextTurn();
+}
+
 void TForm1::CommandLine()
 {
     std::string text;
@@ -149,6 +188,10 @@ void TForm1::KeyUp(int key)
     }
     if (key == VK_SPACE) {
         CommandLine();
+        return;
+    }
+    if (key == KeyOfLetter('N')) {
+        NextTurnKey();
         return;
     }
     for (const TKeyDirection& direction : KeyDirections)

@@ -72,6 +72,8 @@ public:
     void LoadWeapon(int64_t id, TWeapon* weapon, bool duplicate);
     void LoadContainer(int64_t id, TItem* item);
     void ReadDamage(const TStringHash& row, DamageRec* damage);
+    // The damage row with that id; false (damage untouched) when there is none.
+    bool LoadDamage(int64_t id, DamageRec* damage);
     void ReadModifiers(TModifiers& object, const TRecordSet& rows);
     // The row must not be one of the session connection's current rows.
     void ReadSpecialUse(const TStringHash& row, TSpecialItem* special);

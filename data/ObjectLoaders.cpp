@@ -357,6 +357,15 @@ void TDataManager::ReadDamage(const TStringHash& row, DamageRec* damage)
         damage->DamageType = static_cast<uint8_t>(type - 1);
 }
 
+bool TDataManager::LoadDamage(int64_t id, DamageRec* damage)
+{
+    const TRecordSet rows = Query("select * from damage where id = " + Text(id));
+    if (rows.empty())
+        return false;
+    ReadDamage(*rows[0], damage);
+    return true;
+}
+
 void TDataManager::ReadModifiers(TModifiers& object, const TRecordSet& rows)
 {
     // Rows an editor keeps for itself carry any value: only a known name is converted.

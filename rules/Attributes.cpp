@@ -111,7 +111,7 @@ std::unique_ptr<TEffectMod> TimedChange(TCreature& creature, int32_t code, int32
 {
     auto effect = std::make_unique<TEffectMod>();
     effect->Target = &creature;
-    effect->Remaining = duration * TicksPerRound;
+    effect->Remaining = RoundsToTicks(duration);
     if (code >= 1 && code <= 5)
         effect->Abilities[code - 1] = delta;
     else if (code >= 10 && code <= 18)

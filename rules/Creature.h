@@ -87,6 +87,9 @@ public:
     std::unique_ptr<TItem> UnequipById(int64_t id);
     // The level of a skill by code (SK_...) or display name; -1 without it.
     int32_t SkillValue(const std::string& codeOrName) const;
+    // One attack on target with what the hands hold, or the natural attack when
+    // they hold no weapon; true when it hit.
+    virtual bool Attack(TCreature* target);
 
     int32_t end_max = 0;
     int32_t end = 0;
@@ -114,7 +117,17 @@ public:
     std::array<int32_t, AttackClassCount> Armor{};  // armor_melee ... armor_priest
     int32_t Gold = 0;
 
+protected:
+    // The attack's line: the roll and bonus, hit or missed.
+    virtual void SayRoll(const TCreature& target, int32_t roll, int32_t bonus, bool hit, bool natural) const;
+    // With a weapon held in a hand, or the natural attack for null.
+    bool AttackWith(TWeapon* weapon, TCreature& target);
+
 private:
+    bool NaturalAttack(TCreature& target);
+    bool WeaponAttack(TWeapon& weapon, TCreature& target);
+    // Takes a used-up weapon out of the hand it is held in, without its modifiers.
+    std::unique_ptr<TItem> TakeSpentWeapon(const TWeapon& weapon);
     int32_t* StatField(int stat);
     void ChangeMaximum(int32_t& maximum, int32_t& current, int32_t delta);
     void ChangeAbility(int ability, int32_t delta);
@@ -139,6 +152,8 @@ struct TBaseRecord {
 class TPlayer : public TCreature {
 public:
     bool CanUse(const TItem& item) const override;
+    // A member with a weapon in each hand may strike with both (Dual Weapon Fighting).
+    bool Attack(TCreature* target) override;
     // The current statistics in the shape of the permanent record.
     TBaseRecord CurrentRecord() const;
 
@@ -154,4 +169,7 @@ public:
     int32_t type_id = 0;
     std::string HitMessage;
     std::string MissMessage;
+
+protected:
+    void SayRoll(const TCreature& target, int32_t roll, int32_t bonus, bool hit, bool natural) const override;
 };

@@ -9,9 +9,6 @@
 
 namespace {
 
-const char* const DamageWords[DamageTypeCount] = {"",      " piercing", " blunt", " slashing", " fire",
-                                                  " acid", " cold",     " lightning", " poison"};
-
 TEffectsManager* Effects()
 {
     const TProcess& process = Process();
@@ -35,6 +32,13 @@ void RefreshIfMember(TCreature* creature)
 
 } // namespace
 
+const char* DamageTypeWord(int type)
+{
+    static const char* const Words[DamageTypeCount] = {"",      " piercing", " blunt", " slashing", " fire",
+                                                       " acid", " cold",     " lightning", " poison"};
+    return type >= 1 && type < DamageTypeCount ? Words[type] : "";
+}
+
 int32_t ApplyDamage(const DamageRec* damage, TCreature* target, int32_t extra)
 {
     if (!damage || !target || damage->Duration == 0)
@@ -45,8 +49,8 @@ int32_t ApplyDamage(const DamageRec* damage, TCreature* target, int32_t extra)
         effect->Damage = *damage;
         effect->Damage.Duration = -1;
         effect->Damage.Trigger = -1;
-        effect->Remaining = damage->Duration * TicksPerRound;
-        effect->Period = damage->Trigger * TicksPerTrigger;
+        effect->Remaining = RoundsToTicks(damage->Duration);
+        effect->Period = UnitsToTicks(damage->Trigger);
         // The countdown starts full: the first tick deals the first hit.
         effect->Counter = effect->Period;
         if (TEffectsManager* effects = Effects())
@@ -60,7 +64,7 @@ int32_t ApplyDamage(const DamageRec* damage, TCreature* target, int32_t extra)
     const char* word = "";
     if (damage->DamageType >= 1 && damage->DamageType < DamageTypeCount) {
         amount = amount * (100 - int64_t(target->Resistances[damage->DamageType])) / 100;
-        word = DamageWords[damage->DamageType];
+        word = DamageTypeWord(damage->DamageType);
     }
     if (!SessionClosed())
         AppendText(target->Name + " took " + std::to_string(amount) + word + " damage");
@@ -119,7 +123,7 @@ void ApplyModifiers(const TSpecialItem* special, TCreature* target)
 
     if (!permanent && target->end > 0) {
         effect->Target = target;
-        effect->Remaining = special->duration * TicksPerRound;
+        effect->Remaining = RoundsToTicks(special->duration);
         if (TEffectsManager* effects = Effects())
             effects->Add(std::move(effect));
     }

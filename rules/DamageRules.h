@@ -9,6 +9,10 @@ struct DamageRec;
 class TCreature;
 class TSpecialItem;
 
+// How damage of a type is named after the amount (" fire"); physical damage and
+// unknown types have no word.
+const char* DamageTypeWord(int type);
+
 // Deals the record to target with extra added to the roll; returns the endurance
 // taken. Damage over time becomes a timed effect and takes nothing at once.
 int32_t ApplyDamage(const DamageRec* damage, TCreature* target, int32_t extra);

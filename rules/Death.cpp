@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "data/DataManager.h"
 #include "platform/Host.h"
+#include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "script/ScriptRegistry.h"
 #include "session/GameClient.h"
@@ -97,15 +98,20 @@ void AwardExperience(int32_t amount)
 void CheckGameOver()
 {
     TForm1& form = MainForm();
-    TGameClient& client = GameClient();
     if (form.InCombat && !form.TurnBasedCombat)
         return;
     for (int slot = 1; slot <= MaxPartySize; ++slot)
         if (form.Member(slot))
             return;
-    client.SessionClosed = true;
+    GameOver();
+}
+
+void GameOver()
+{
+    TForm1& form = MainForm();
+    GameClient().SessionClosed = true;
     Process().GameDir.clear();
-    form.InCombat = false;
+    EndCombat();
     if (form.DataManager)
         form.DataManager->LoadPicture("dead.jpg", form.Control("Image"));
     Host().MessageDlg("Game Over :-( ", TMsgDlgType::Information, mbOK);

@@ -12,3 +12,5 @@ void CreatureDied(TCreature& creature);
 void AwardExperience(int32_t amount);
 // Outside a real-time fight: the game ends when no party slot is occupied.
 void CheckGameOver();
+// The whole party has fallen: the book counts as closed and the fight ends.
+void GameOver();

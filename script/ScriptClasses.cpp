@@ -48,10 +48,13 @@ std::map<int64_t, TScriptFactory>& Classes()
         {500131, &MakeScript_500131},
         {500136, &MakeScript_500136},
         {500137, &MakeScript_500137},
+        {500138, &MakeScript_500138},
         {500148, &MakeScript_500148},
         {500149, &MakeScript_500149},
         {500150, &MakeScript_500150},
         {500151, &MakeScript_500151},
+        {500280, &MakeScript_500280},
+        {500324, &MakeScript_500324},
     };
     return classes;
 }

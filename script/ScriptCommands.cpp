@@ -10,6 +10,7 @@
 #include "data/DataManager.h"
 #include "data/Utils.h"
 #include "platform/Host.h"
+#include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/Death.h"
 #include "rules/Effects.h"
@@ -316,6 +317,19 @@ void TScriptCmd::CurePoison(int64_t creatureId)
         MainForm().EffectsManager->CancelDamageOfType(creatureId, 8);
 }
 
+TEntity* TScriptCmd::PartyMember(int32_t slot)
+{
+    if (Closed())
+        return nullptr;
+    return MainForm().Member(slot == 0 ? Process().SelectedMember : slot);
+}
+
+void TScriptCmd::AddTimedState(TEntity* creature, int32_t state, int32_t rounds, int32_t everyUnits)
+{
+    if (auto* held = dynamic_cast<TCreature*>(creature); held && !Closed())
+        HoldInState(*held, state, rounds, everyUnits);
+}
+
 int32_t TScriptCmd::GetGold()
 {
     return Process().Client ? GameClient().PartyGold : 0;
@@ -356,8 +370,14 @@ void TScriptCmd::MoveParty(int64_t locationId)
 {
     if (Closed())
         return;
-    MainForm().InCombat = false;
+    EndCombat();
     GameClient().EnterLocation(locationId);
+}
+
+void TScriptCmd::CheckForCombat()
+{
+    if (!Closed())
+        StartCombatIfEnemies();
 }
 
 void TScriptCmd::UICommand(const std::string& name)

@@ -10,6 +10,7 @@
 #include "script/Variant.h"
 
 class TCreature;
+class TEntity;
 class TScriptObject;
 
 class TScriptCmd {
@@ -36,6 +37,11 @@ public:
     void AwardExperience(int32_t amount);
     void RestParty(int32_t amount);
     void CurePoison(int64_t creatureId);
+    // The member in party slot 1..6, the selected member for 0; null for none.
+    TEntity* PartyMember(int32_t slot);
+    // Holds the creature in a state (10, or the adventure's 51..255) for rounds;
+    // its script hears of it every everyUnits units and when it ends.
+    void AddTimedState(TEntity* creature, int32_t state, int32_t rounds, int32_t everyUnits);
     int32_t GetGold();
     void SetGold(int32_t amount);
 
@@ -45,6 +51,8 @@ public:
     void SpawnContent(int64_t id, int32_t kind, int32_t reserved, int32_t count, int64_t locationId);
     // Ends a running fight and enters the location.
     void MoveParty(int64_t locationId);
+    // Starts a fight with the creatures here, unless one runs already.
+    void CheckForCombat();
     void UICommand(const std::string& name);
     TVariant GetVariable(const std::string& name);
 

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include "platform/Host.h"
 #include "rules/Creature.h"
+#include "rules/EffectDescription.h"
+#include "rules/Effects.h"
 #include "session/Process.h"
 #include "world/Location.h"
 #include "session/Choices.h"
@@ -101,11 +103,23 @@ void TGameClient::RefreshMemberGauges(int slot)
     const std::string number = std::to_string(slot);
     const TPlayer* member = form.Member(slot);
     if (member) {
+        // The member's states, then each running effect with its time left; a
+        // state held by an effect is told with the effect.
+        std::string effects;
+        std::bitset<256> timedStates;
+        if (const TEffectsManager* manager = form.EffectsManager.get())
+            for (const auto& effect : manager->Effects())
+                if (effect && effect->Target == member) {
+                    if (IsStateKind(effect->Kind))
+                        timedStates.set(effect->Kind);
+                    if (const std::string text = DescribeEffect(*effect, manager->Paused()); !text.empty())
+                        effects += text + ",";
+                }
         std::string hint;
         for (int state = 51; state <= 255; ++state)
-            if (member->States.test(state) && !Process().MessageTable[state].Name.empty())
+            if (member->States.test(state) && !timedStates.test(state) && !Process().MessageTable[state].Name.empty())
                 hint += Process().MessageTable[state].Name + ",";
-        form.Control("RadioButton" + number).Hint = hint;
+        form.Control("RadioButton" + number).Hint = hint + effects;
     }
     const int end = member ? member->end : 0;
     const int endMax = member ? member->end_max : 0;

@@ -10,6 +10,7 @@
 #include "data/SessionSchema.h"
 #include "platform/Host.h"
 #include "rules/CharGen.h"
+#include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/Effects.h"
 #include "script/ScriptRegistry.h"
@@ -75,6 +76,7 @@ void TGameClient::CloseBook()
     TForm1& form = Form;
     TProcess& process = Process();
     form.EffectsManager.reset();
+    EndCombat();
     form.LocationManager.reset();
     form.DataManager.reset();
     process.Switches.Clear();
@@ -327,14 +329,12 @@ void TGameClient::LevelUpMember(int slot)
     TPlayer* member = Form.Member(slot);
     if (!member)
         return;
-    if (Form.EffectsManager)
-        for (const auto& effect : Form.EffectsManager->Effects())
-            if (effect && effect->Target == member) {
-                Host().MessageDlg("Not while there are timed effects", TMsgDlgType::Information, mbOK);
-                // The button was switched off on the click; the member may still level up later.
-                RefreshMemberPanel(slot);
-                return;
-            }
+    if (Form.EffectsManager && Form.EffectsManager->HasEffects(member->Id)) {
+        Host().MessageDlg("Not while there are timed effects", TMsgDlgType::Information, mbOK);
+        // The button was switched off on the click; the member may still level up later.
+        RefreshMemberPanel(slot);
+        return;
+    }
     // What the level-up changes goes into the permanent record as well.
     const TBaseRecord before = member->CurrentRecord();
     TCharGen generator(*member);

@@ -7,6 +7,7 @@
 #include "platform/Host.h"
 #include "session/StyledText.h"
 #include "data/DataManager.h"
+#include "rules/CombatSession.h"
 #include "rules/Effects.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
@@ -198,8 +199,12 @@ void TLocation::AddNpc(std::unique_ptr<TEntity> npc)
 
 void TLocation::AddCreature(std::unique_ptr<TEnemy> creature)
 {
-    if (creature)
-        FreePlace(Creatures, 5) = std::move(creature);
+    if (!creature)
+        return;
+    TEnemy* joining = creature.get();
+    FreePlace(Creatures, 5) = std::move(creature);
+    if (TCombatSession* fight = CombatAt(*this))
+        fight->AddCombatant(joining);
 }
 
 void TLocation::AddCorpse(std::unique_ptr<TCreature> body)
@@ -218,6 +223,8 @@ void TLocation::RemoveCreature(int64_t id)
         return;
     if (TForm1* form = Process().MainForm.get(); form && form->EffectsManager)
         form->EffectsManager->CancelFor(id);
+    if (TCombatSession* fight = CombatAt(*this))
+        fight->RemoveCombatant(id);
     StoreCreature(**found);
     found->reset();
 }

@@ -24,7 +24,9 @@ insert into general (name, value) values ('Comments', 'Cindervale, the mining to
 insert into item_types (id, name) values (20, 'Key');
 insert into item_types (id, name) values (21, 'Relic');
 
--- States 51 and above: their names in the party panel; no script yet.
+-- States 51 and above: their names in the party panel, and the script that
+-- hears each round of the state and its end.
 insert into messages (id, script_id, name) values (51, 0, 'Ember-sick');
 insert into messages (id, script_id, name) values (52, 0, 'Blessed by Ashara');
 insert into messages (id, script_id, name) values (53, 0, 'Hollow-marked');
+insert into messages (id, script_id, name) values (54, 500324, 'Mending');

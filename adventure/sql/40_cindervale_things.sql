@@ -14,7 +14,7 @@
 -- 1012 the Glass Salamander, 1015 Brannoc's Forge, 1017 Tamsin's Provisions.
 
 -- ---------------------------------------------------------------- damage
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (101, '1d3', 2, -1, -1, 0);  -- a rat's bite
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (101, '1d2', 2, -1, -1, 0);  -- a rat's bite
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (102, '1d6', 2, -1, -1, 1);  -- the rat king's bite
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (103, '1d4', 2, -1, -1, 0);  -- a dog's bite
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (104, '1d2', 3, -1, -1, 0);  -- fists and elbows
@@ -265,9 +265,9 @@ insert into container_item_types (container_id, item_type_id) values (20002, 21)
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30001, 'Cellar Rat', 1, 0, 100201, 5, 5, 0, 0, 0, 1, 40,
+values (30001, 'Cellar Rat', 1, 0, 100201, 4, 4, 0, 0, 0, 1, 40,
   1, 3, 0, 0, 0, 25, 0,
-  1, 5, 1, 0, 2, 3, 0, 0, 101);
+  1, 6, 1, 0, 2, 3, 0, 0, 101);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)

@@ -1,4 +1,5 @@
-// The Chandler's Cellar: the rats' paths lead behind the casks, where a snare
+// The Chandler's Cellar: its rats fall on whoever first comes down, and the
+// first bite is poisoned. Their paths lead behind the casks, where a snare
 // guards the key to the strongbox in the Sealed Cellar. Finding the snare
 // brings the key to light.
 #include "script/ScriptCommands.h"
@@ -11,6 +12,10 @@ constexpr int32_t LooseItem = 5;
 constexpr int64_t StrongboxKey = 21103;
 // Set once the snare behind the casks is found.
 constexpr const char* CounterCasksSnare = "chandlers_snare_found";
+// The rat's bite: 1d2 poison once a round for three rounds.
+constexpr int32_t PoisonDamageType = 9;
+constexpr int32_t OnceARound = 7;
+constexpr int32_t BiteRounds = 3;
 
 class TScript_500116 : public TScriptObject {
 public:
@@ -19,6 +24,15 @@ public:
         Cmd().PrintParagraph("For an instant your light catches something behind the broken casks along the far wall: "
                              "a glint of metal, too straight to be a rat's eye. Then the rats pour over it and it is "
                              "gone.");
+        TScriptTarget bitten;
+        bitten.Object = Cmd().PartyMember(0);
+        if (bitten.Object) {
+            Cmd().PrintParagraph("~<c:#FF8040>A rat as big as a cat drops from a beam onto " + bitten.GetName() +
+                                 "'s shoulder and bites deep before it is flung off. The bite burns like a coal.");
+            bitten.DamageByText(0, "1d2", OnceARound, BiteRounds, PoisonDamageType);
+        }
+        Cmd().PrintParagraph("~<c:YELLOW>The rats turn on you!");
+        Cmd().CheckForCombat();
         return 1;
     }
 

@@ -1,5 +1,5 @@
-// The Sealed Cellar: the Rat King's court, the cult's meeting place, and the
-// strongbox whose lock hides a needle.
+// The Sealed Cellar: the Rat King's court, which falls on the party at once, the
+// cult's meeting place, and the strongbox whose lock hides a needle.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/TownScripts.h"
@@ -12,6 +12,8 @@ public:
     {
         Cmd().PrintParagraph("The candle-stubs in the niches are soft, the wax still pale. Whoever meets here has met "
                              "here within the week, and the chain of the strongbox shines with fresh oil.");
+        Cmd().PrintParagraph("~<c:YELLOW>Out of the dark the Rat King and its court come at you!");
+        Cmd().CheckForCombat();
         return 1;
     }
 

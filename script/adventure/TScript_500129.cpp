@@ -1,5 +1,6 @@
 // Marda Quill, keeper of the Banked Hearth: the inn's talk of the mines, the
-// rats of the old quarter, and a draught on the house once they are gone.
+// rats of the old quarter, a draught on the house once they are gone, and a cup
+// of her cinderwort tonic, which mends a body for a while.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/StoryFlags.h"
@@ -11,6 +12,12 @@ constexpr TSpeaker Marda{"Marda Quill", "#F0A040"};
 constexpr int64_t HealingDraught = 21003;
 // Set when Marda has thanked the party for clearing the cellars.
 constexpr const char* CounterMardaThanks = "marda_thanked";
+// Set when Marda has poured her tonic.
+constexpr const char* CounterMardaTonic = "marda_tonic_poured";
+// The tonic's mending, for five rounds, felt once a round.
+constexpr int32_t StateMending = 54;
+constexpr int32_t TonicRounds = 5;
+constexpr int32_t OnceARound = 7;
 
 class TScript_500129 : public TScriptObject {
 public:
@@ -41,6 +48,8 @@ public:
             });
         else if (cmd.GetCounter(CounterMardaThanks) == 0)
             cmd.AddChoice(0, "The rats of the old quarter won't trouble anyone again.", "", [] { Thank(); });
+        if (cmd.GetCounter(CounterMardaTonic) == 0 && cmd.PartyMember(0))
+            cmd.AddChoice(0, "Something hot against the cold?", "", [] { PourTonic(); });
         cmd.AddChoice(0, "We need somewhere safe to sleep.", "", [] {
             Marda.Say("Up the stair, the room under the eaves. New bolt on the door; I put it on myself. Nothing gets "
                       "past that bolt, so sleep as long as you like.");
@@ -59,6 +68,20 @@ public:
     }
 
 private:
+    static void PourTonic()
+    {
+        TScriptCmd& cmd = Cmd();
+        TEntity* drinker = cmd.PartyMember(0);
+        if (!drinker)
+            return;
+        cmd.ChangeCounter(CounterMardaTonic, true);
+        TScriptTarget cup;
+        cup.Object = drinker;
+        Marda.Say("Cinderwort, honey and something I won't tell you. Drink it while it's hot, " + cup.GetName() +
+                  "; it'll knit you up better than sleep.");
+        cmd.AddTimedState(drinker, StateMending, TonicRounds, OnceARound);
+    }
+
     static void Thank()
     {
         TScriptCmd& cmd = Cmd();

@@ -1,5 +1,6 @@
 // Sister Ysolde, priestess of Ashara: what the dead ore means, what the torn
-// map shows, and the goddess's blessing, given once.
+// map shows, and the goddess's blessing, given once: it heals, and for a while
+// it turns blows aside.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/TownScripts.h"
@@ -11,6 +12,11 @@ constexpr TSpeaker Ysolde{"Sister Ysolde", "#E6DCAA"};
 constexpr const char* CounterBlessed = "ysolde_blessed";
 // The blessing heals like a night's sleep.
 constexpr int32_t BlessingHealing = 1000;
+// Melee and missile armour +1 for twenty rounds, under the goddess's name.
+constexpr int32_t ArmorMelee = 40;
+constexpr int32_t ArmorMissile = 41;
+constexpr int32_t BlessingRounds = 20;
+constexpr int32_t StateBlessed = 52;
 
 class TScript_500131 : public TScriptObject {
 public:
@@ -50,7 +56,16 @@ private:
                            "brows. Heat like a good fire on a winter night runs through you, and every hurt and "
                            "weariness eases.");
         cmd.RestParty(BlessingHealing);
-        cmd.PrintParagraph("~<c:LIME>Ashara's blessing restores the party.");
+        for (int32_t slot = 1; slot <= 6; ++slot) {
+            TScriptSelf member;
+            member.Object = cmd.PartyMember(slot);
+            if (!member.Object)
+                continue;
+            for (int32_t armor : {ArmorMelee, ArmorMissile})
+                member.SetAttribute(armor, member.GetAttribute(armor) + 1, BlessingRounds);
+            cmd.AddTimedState(member.Object, StateBlessed, BlessingRounds, 0);
+        }
+        cmd.PrintParagraph("~<c:LIME>Ashara's blessing restores the party, and for a while it turns blows aside.");
         Ysolde.Say("She gives it once to each who asks, and no more. Spend it well.");
     }
 };

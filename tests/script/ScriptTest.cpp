@@ -286,6 +286,57 @@ TEST_F(ScriptTest, AWaitingMemberAsksToBeTakenBack)
     EXPECT_EQ(Value("select count(*) from loc_cont where cont_id = 50003"), "0");
 }
 
+TEST_F(ScriptTest, ScriptsHoldCreaturesInStatesForAWhile)
+{
+    Form().EffectsManager = std::make_unique<TEffectsManager>();
+    Process().MessageTable[54].Name = "Mending";
+    Member->end_max = Member->end = 10;
+    TEnemy fallen;
+    EXPECT_EQ(Cmd().PartyMember(0), Member);
+    EXPECT_EQ(Cmd().PartyMember(1), Member);
+    EXPECT_EQ(Cmd().PartyMember(2), nullptr);
+    EXPECT_EQ(Cmd().PartyMember(7), nullptr);
+
+    struct Case {
+        const char* What;
+        TEntity* Creature;
+        int32_t State;
+        int32_t Rounds;
+    };
+    TItem stone;
+    const Case refused[] = {
+        {"no creature", nullptr, 54, 3},
+        {"not a creature", &stone, 54, 3},
+        {"a creature without endurance", &fallen, 54, 3},
+        {"a built-in state", Member, 5, 3},
+        {"no state", Member, 256, 3},
+        {"no time", Member, 54, 0},
+    };
+    for (const Case& test : refused) {
+        SCOPED_TRACE(test.What);
+        Cmd().AddTimedState(test.Creature, test.State, test.Rounds, 7);
+        EXPECT_TRUE(LiveEffects().empty());
+        EXPECT_FALSE(Member->States.test(test.State & 255));
+    }
+
+    Cmd().AddTimedState(Member, 54, 3, 7);
+    const auto effects = LiveEffects();
+    ASSERT_EQ(effects.size(), 1u);
+    EXPECT_EQ(effects[0]->Kind, 54);
+    EXPECT_EQ(effects[0]->Target, Member);
+    EXPECT_EQ(effects[0]->Remaining, 42);
+    EXPECT_EQ(effects[0]->Period, 14);
+    EXPECT_EQ(effects[0]->Counter, -1);
+    // Held at once, and told on the panel with its time.
+    EXPECT_TRUE(Member->States.test(54));
+    EXPECT_EQ(Form().Control("RadioButton1").Hint, "Mending (21 s left),");
+
+    GameClient().SessionClosed = true;
+    EXPECT_EQ(Cmd().PartyMember(0), nullptr);
+    Cmd().AddTimedState(Member, 51, 3, 7);
+    EXPECT_EQ(LiveEffects().size(), 1u);
+}
+
 TEST_F(ScriptTest, ChanceCoversEveryInt32Span)
 {
     struct Case {

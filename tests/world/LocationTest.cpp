@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "data/Convert.h"
+#include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/Effects.h"
 #include "support/SessionFixture.h"
@@ -21,7 +22,8 @@ insert into item_templates (id, name) values (1, 'Lantern'), (2, 'Rope'), (3, 'C
 insert into items (id, template_id) values (1, 1), (2, 2), (3, 3);
 insert into container_templates (id, name, max_contents) values (20001, 'Crate', 3);
 insert into creature_templates (id, name, endurance, end_max) values (7, 'Rat', 4, 4), (8, 'Wolf', 10, 10);
-insert into creatures (id, template_id) values (7, 7), (8, 8), (30101, 7), (30102, 8);
+insert into creature_templates (id, name, endurance, end_max, delay) values (30001, 'Cellar Rat', 4, 4, 6);
+insert into creatures (id, template_id) values (7, 7), (8, 8), (30101, 7), (30102, 8), (30001, 30001);
 insert into npc_templates (id, name) values (1, 'Innkeeper');
 insert into npcs (id, template_id) values (40001, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values
@@ -257,6 +259,46 @@ TEST_F(LocationTest, PlacingAndSpawning)
     EXPECT_NE(den->Items[1], nullptr);
     Manager().Spawn(2, 7, 2, 1040);
     EXPECT_EQ(Rows("loc_id = 1040 and ctype = 5"), "2");
+}
+
+TEST_F(LocationTest, CreaturesCalledIntoAFightJoinIt)
+{
+    TLocation* here = Manager().GetLocation(1001);
+    GameClient().CurrentLocation = here;
+    auto hero = std::make_unique<TPlayer>();
+    hero->Name = "Aldric";
+    hero->Id = 50001;
+    hero->end_max = hero->end = 50;
+    GameClient().AddPartyMember(hero, 1);
+    // The Rat King, half hurt, calls two of its court on its first turn.
+    auto king = std::make_unique<TEnemy>();
+    king->Name = "The Rat King";
+    king->Id = 30200;
+    king->ScriptId = 500127;
+    king->end_max = 24;
+    king->end = 12;
+    king->AttackMod[0] = -100;
+    king->MissMessage = "The Rat King lunges at ??:MISSED";
+    here->AddCreature(std::move(king));
+    Form().CombatSession = TCombatSession::Create(false);
+    TCombatSession& fight = *Form().CombatSession;
+    fight.Start();
+    TestHost.Advance(1000);
+    std::vector<const TEnemy*> court;
+    for (const auto& creature : here->Creatures)
+        if (creature && creature->Name == "Cellar Rat")
+            court.push_back(creature.get());
+    ASSERT_EQ(court.size(), 2u) << Screen();
+    ASSERT_GE(fight.Enemies.size(), here->Creatures.size());
+    for (size_t place = 0; place < here->Creatures.size(); ++place)
+        EXPECT_EQ(fight.Enemies[place].Enemy, here->Creatures[place].get()) << place;
+    EXPECT_EQ(Rows("loc_id = 1001 and ctype = 20 and cont_id <> 30102"), "2");
+    // Placed after the king, the newcomers act in the same tick, at once.
+    const std::string first = Screen();
+    EXPECT_NE(first.find("Cellar Rat attacks Aldric", first.find("shrieks")), std::string::npos) << first;
+    // The king calls its court once.
+    TestHost.Advance(1000);
+    EXPECT_EQ(Screen().find("shrieks", first.size()), std::string::npos) << Screen();
 }
 
 TEST_F(LocationTest, StrippingABodyDropsWhatItCarried)

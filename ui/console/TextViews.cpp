@@ -62,6 +62,10 @@ void ShowParty(std::ostream& out, const TForm1& form, int slot)
         for (int ability = 0; ability < AbilityCount; ++ability)
             out << (ability ? " " : "") << AbilityNames[ability] << " " << member->Abilities[ability];
         out << "  experience " << member->experience << "/" << member->next_level << '\n';
+        // The states and running effects with their time left, as the panel's hint tells them.
+        const TControlState* radio = form.Find("RadioButton" + std::to_string(form.SlotOf(member)));
+        if (radio && !radio->Hint.empty())
+            out << "  now: " << AsUtf8(radio->Hint) << '\n';
     }
 }
 

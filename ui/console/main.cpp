@@ -15,6 +15,7 @@
 #include "platform/ScriptedHost.h"
 #include "platform/Settings.h"
 #include "session/Process.h"
+#include "ui/console/FightStatusLine.h"
 #include "ui/console/LineReader.h"
 #include "ui/console/OutputEcho.h"
 #include "ui/console/PlayerWords.h"
@@ -63,11 +64,16 @@ int main(int argc, char** argv)
     look.Colours = look.Styles && !(noColour && *noColour);
     look.Plain = form.RichEdit1.DefaultFont.Color;
     TOutputEcho echo(form.RichEdit1, look, std::cout);
+    TFightStatusLine fightStatus(std::cout);
     // The prompt lives as long as the loop that asks it for lines.
     TPlayerWords words(host, form, echo, std::cout, ReadPlayerLine);
     int status = 0;
     try {
         OpenMainForm(form, *arguments);
+        host.AfterLine = [&] {
+            echo.Flush();
+            fightStatus.Update();
+        };
         if (interactive) {
             PrepareLineEditing();
             host.StopOnError = false;
@@ -75,7 +81,6 @@ int main(int argc, char** argv)
             host.SetLineSource([&words](const std::string& waiting) { return words.NextLine(waiting); });
         } else {
             host.AddLines(script);
-            host.AfterLine = [&] { echo.Flush(); };
         }
         host.RunMainLoop([&] { return form.ExitRequested; });
         echo.Flush();

@@ -86,6 +86,9 @@ int Replay(const TProgramOptions& options, const std::string& script)
         }
         if (!CloseMainForm(form, options))
             status = 1;
+        // An open book's timers live on this host: the book closes while it is here.
+        if (BookOpen())
+            GameClient().CloseBook();
         process.Host = nullptr;
     }
     EndProcess();
