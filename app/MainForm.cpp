@@ -229,9 +229,12 @@ void TForm1::CreateMenus()
     static const TMenuEntry Entries[] = {
         {"MenuFile", "File", ""},
         {"StartGame", "Start Game", "MenuFile"},
+        {"Continue", "Continue", "MenuFile"},
         {"CloseBook", "Quit Game", "MenuFile"},
         {"SaveGame", "Save Game", "MenuFile"},
         {"LoadGame", "Load Game", "MenuFile"},
+        {"QuickSave", "Quick Save", "MenuFile"},
+        {"QuickLoad", "Quick Load", "MenuFile"},
         {"N1", "-", "MenuFile"},
         {"Exit", "Exit", "MenuFile"},
         {"MenuView", "View", ""},

@@ -79,8 +79,9 @@ void TForm1::WireHandlers()
         if (CombatSession && Member(Process().SelectedMember))
             CombatSession->StopAttacking();
     };
-    for (const char* item : {"StartGame", "CloseBook", "SaveGame", "LoadGame", "Exit", "AdventureDetails",
-                             "TurnBasedCombat", "Smaller", "Larger", "Help", "WebSite", "About"})
+    for (const char* item : {"StartGame", "Continue", "CloseBook", "SaveGame", "LoadGame", "QuickSave", "QuickLoad",
+                             "Exit", "AdventureDetails", "TurnBasedCombat", "Smaller", "Larger", "Help", "WebSite",
+                             "About"})
         Control(item).OnClick = [this](const std::string& sender) { Menu(sender); };
 }
 
@@ -92,9 +93,16 @@ void TForm1::Menu(const std::string& name)
     } else if (name == "CloseBook") {
         if (client.QuerySaveBeforeClosing("Save before closing?"))
             client.CloseBook();
-    } else if (name == "SaveGame" || name == "LoadGame") {
-        Host().MessageDlg("Saving and loading games are not available in this version.", TMsgDlgType::Information,
-                          mbOK);
+    } else if (name == "SaveGame") {
+        client.SaveBookmark();
+    } else if (name == "LoadGame") {
+        client.LoadBookmark();
+    } else if (name == "QuickSave") {
+        client.SaveBookmark(TGameClient::TSaveKind::Quick);
+    } else if (name == "QuickLoad") {
+        client.QuickLoad();
+    } else if (name == "Continue") {
+        client.ContinueGame();
     } else if (name == "Exit") {
         if (client.QuerySaveBeforeClosing("Save before closing?")) {
             client.CloseBook();

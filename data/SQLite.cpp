@@ -48,12 +48,22 @@ TSQLite3::~TSQLite3()
 
 int TSQLite3::Open(const std::string& fileName)
 {
+    return OpenWith(fileName, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+int TSQLite3::OpenReadOnly(const std::string& fileName)
+{
+    return OpenWith(fileName, SQLITE_OPEN_READONLY);
+}
+
+int TSQLite3::OpenWith(const std::string& fileName, int flags)
+{
     if (Handle) {
         sqlite3_close(Handle);
         Handle = nullptr;
     }
     FileName = fileName;
-    const int result = sqlite3_open(fileName.c_str(), &Handle);
+    const int result = sqlite3_open_v2(fileName.c_str(), &Handle, flags, nullptr);
     LastMessage = sqlite3_errmsg(Handle);
     return result;
 }

@@ -36,6 +36,9 @@ public:
 
     // Opens (creating if missing) the file; returns SQLite's result code.
     int Open(const std::string& fileName);
+    // Opens an existing file for reading only: nothing, not even a left-over
+    // journal, changes it.
+    int OpenReadOnly(const std::string& fileName);
     // Runs the statement; with rowsWanted the previous rows are freed first and
     // the result rows collected, otherwise the previous rows stay.
     int Execute(const std::string& statement, bool rowsWanted = false);
@@ -69,6 +72,7 @@ public:
     std::vector<std::string> ColumnNames;
 
 private:
+    int OpenWith(const std::string& fileName, int flags);
     void RaiseIfStorageFailure(int result) const;
     static int RowCallback(void* context, int columnCount, char** values, char** names);
     // Transaction statements stay out of the log; a failure's message is kept.

@@ -99,6 +99,8 @@ public:
     bool Paused() const { return FPaused; }
     bool TimerRunning() const;
 
+    // The entries of the bookmark file, one per effect; empty when none runs.
+    std::string Entries() const;
     // The bookmark file: one entry per effect, none written (and an old file
     // removed) when no effect runs. Stops the timer; the caller restarts it.
     // False (and a message box) when the file could not be written.

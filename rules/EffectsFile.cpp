@@ -55,13 +55,19 @@ void CompleteDamage(DamageRec& image)
 
 } // namespace
 
-bool TEffectsManager::Save(const std::string& fileName)
+std::string TEffectsManager::Entries() const
 {
-    SetTimer(false);
     std::string bytes;
     for (const auto& effect : FEffects)
         if (effect)
             WriteEffectEntry(bytes, *effect);
+    return bytes;
+}
+
+bool TEffectsManager::Save(const std::string& fileName)
+{
+    SetTimer(false);
+    const std::string bytes = Entries();
     std::error_code error;
     if (bytes.empty()) {
         // A file left from an earlier save would bring its effects back.

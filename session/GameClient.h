@@ -13,6 +13,7 @@ class TForm1;
 class TPlayer;
 class TLocation;
 class TOptionManager;
+struct TBookmarkImage;
 
 class TGameClient {
 public:
@@ -26,6 +27,17 @@ public:
     void StartNewGame();
     // Frees every session object; the window shows no book afterwards.
     void CloseBook();
+
+    // How a bookmark is named: by the player, or "Quicksave" or "Autosave".
+    enum class TSaveKind { Named, Quick, Auto };
+    // A new bookmark of the game as it stands; true only when every step
+    // succeeded. A failed save leaves no bookmark behind and the game as it was.
+    bool SaveBookmark(TSaveKind kind = TSaveKind::Named);
+    // Asks to save, closes the book and opens the bookmark the player picks.
+    void LoadBookmark();
+    // Opens the newest quick save, or the newest bookmark of all, at once.
+    void QuickLoad();
+    void ContinueGame();
     // Asks whether to save an open book first; false when the whole operation
     // (starting, loading, quitting, exiting) is abandoned.
     bool QuerySaveBeforeClosing(const std::string& question);
@@ -83,6 +95,23 @@ public:
     int32_t PartyGold = 0;
 
 private:
+    // Makes the data manager of the program folder's adventure; false (said, and
+    // no book open) when the adventure cannot be opened.
+    bool OpenAdventure();
+    // The window caption and the adventure's logo.
+    void ShowAdventureTitle(const std::string& title);
+    // Opens the newest readable bookmark that passes the filter; says so when none does.
+    void LoadNewest(const std::string& name, const std::string& none);
+    // Replaces the book with the bookmark in folder, after asking to save first
+    // unless the book is closed already; false (said) when it cannot be read.
+    bool OpenBookmark(const std::string& folder, bool askFirst);
+    // Rebuilds the session from a bookmark read whole.
+    void RestoreBookmark(const std::string& folder, const TBookmarkImage& image);
+    // The session database and the side files, written into the staging folder.
+    void WriteBookmark(const std::string& staging, const std::string& name);
+    // Runs the autosave when the party has just come into another area.
+    void AutosaveOnNewArea(int32_t previousArea);
+
     // Runs the exit script, then moves unless a fight holds the party.
     void TakeExit(int64_t destination, const std::function<void(const std::string&)>& refuse, const char* inCombat);
 

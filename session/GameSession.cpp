@@ -55,20 +55,9 @@ bool TGameClient::QuerySaveBeforeClosing(const std::string& question)
     const int answer = Host().MessageDlg(question, TMsgDlgType::Confirmation, mbYesNoCancel);
     if (answer == mrCancel)
         return false;
-    if (answer == mrYes) {
-        if (Options && Options->ShownCount() > 0) {
-            Host().MessageDlg("You cannot save while there are choices.", TMsgDlgType::Information, mbOK);
-            return false;
-        }
-        if (Form.InCombat) {
-            Host().MessageDlg("You cannot save while in combat.", TMsgDlgType::Information, mbOK);
-            return false;
-        }
-        // Without bookmarks a wish to save cannot be met: nothing is closed unsaved.
-        Host().MessageDlg("Saving games is not available in this version.", TMsgDlgType::Information, mbOK);
-        return false;
-    }
-    return true;
+    // A wish to save that was not met (refused, cancelled or failed) keeps the
+    // book open: nothing is closed unsaved.
+    return answer == mrNo || SaveBookmark();
 }
 
 void TGameClient::CloseBook()
@@ -109,6 +98,34 @@ void TGameClient::CloseBook()
     RefreshExitButtons();
 }
 
+bool TGameClient::OpenAdventure()
+{
+    TForm1& form = Form;
+    TProcess& process = Process();
+    process.GameDir = (fs::path(process.AppDir) / "Game").string();
+    form.DataManager = std::make_unique<TDataManager>(process.GameDir);
+    const TDataManager& data = *form.DataManager;
+    // The data manager has said why when it could not open the adventure.
+    const bool elsewhere = data.InUseElsewhere();
+    if (elsewhere)
+        Host().MessageDlg("This adventure is already open in another window.", TMsgDlgType::Error, mbOK);
+    if (elsewhere || !data.Opened()) {
+        process.GameDir.clear();
+        form.DataManager.reset();
+        return false;
+    }
+    process.SessionDb.reset();
+    return true;
+}
+
+void TGameClient::ShowAdventureTitle(const std::string& title)
+{
+    Form.Caption = std::string(WindowCaption) + " - " + title;
+    for (const char* logo : {"logo.bmp", "logo.jpg", "logo.jpeg"})
+        if (Form.DataManager->LoadPicture(logo, Form.Control("Image")))
+            break;
+}
+
 void TGameClient::StartNewGame()
 {
     if (!QuerySaveBeforeClosing("Save before closing?"))
@@ -116,33 +133,19 @@ void TGameClient::StartNewGame()
     CloseBook();
     TForm1& form = Form;
     TProcess& process = Process();
-    process.GameDir = (fs::path(process.AppDir) / "Game").string();
-    form.DataManager = std::make_unique<TDataManager>(process.GameDir);
+    if (!OpenAdventure())
+        return;
     TDataManager& data = *form.DataManager;
     // Whatever stops the start leaves no book open; the data manager takes temp.db with it.
     auto abandon = [&form, &process] {
         process.GameDir.clear();
         form.DataManager.reset();
     };
-    if (data.InUseElsewhere()) {
-        Host().MessageDlg("This adventure is already open in another window.", TMsgDlgType::Error, mbOK);
-        abandon();
-        return;
-    }
-    // The data manager has said why.
-    if (!data.Opened()) {
-        abandon();
-        return;
-    }
-    process.SessionDb.reset();
     if (!CreateSessionDatabase(process.GameDir)) {
         abandon();
         return;
     }
-    form.Caption = std::string(WindowCaption) + " - " + data.AdventureTitle;
-    for (const char* logo : {"logo.bmp", "logo.jpg", "logo.jpeg"})
-        if (data.LoadPicture(logo, form.Control("Image")))
-            break;
+    ShowAdventureTitle(data.AdventureTitle);
     data.LoadLibraries();
     data.LoadMessages();
     PartyGold = 0;
@@ -214,6 +217,7 @@ void TGameClient::EnterLocation(int64_t locationId)
     }
     if (!location)
         return;
+    const int32_t previousArea = CurrentLocation ? CurrentLocation->AreaId : -1;
     form.RichEdit1.Clear();
     if (Options)
         Options->ClearAll();
@@ -241,6 +245,7 @@ void TGameClient::EnterLocation(int64_t locationId)
             entered->Visited = true;
     }
     RefreshExitButtons();
+    AutosaveOnNewArea(previousArea);
 }
 
 void TGameClient::TakeExit(int64_t destination, const std::function<void(const std::string&)>& refuse,

@@ -44,9 +44,11 @@ const TWord Words[] = {
     {"loot", "click BtnGet"},     {"start", "menu StartGame"},       {"details", "menu AdventureDetails"},
     {"quit", "menu Exit"},        {"exit", "menu Exit"},             {"command", "key Space"},
     {"attack", "click AttackBtn"}, {"stop", "click StopAttackingBtn"}, {"next", "key N"},
+    {"save", "menu SaveGame"},    {"load", "menu LoadGame"},         {"quicksave", "menu QuickSave"},
+    {"quickload", "menu QuickLoad"}, {"continue", "menu Continue"},
 };
 // Every other word acts in an open adventure.
-const char* const WordsWithoutBook[] = {"start", "quit", "exit"};
+const char* const WordsWithoutBook[] = {"start", "quit", "exit", "load", "quickload", "continue"};
 
 // The views, each taking a member's number where it shows members.
 enum class TView { Party, Inventory, Journal, Quests, Map };

@@ -1,6 +1,7 @@
 #include "ui/qt/FormView.h"
 
 #include <QBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +10,16 @@
 #include "ui/qt/QtConvert.h"
 
 namespace {
+
+// The keys players of such games expect for quick saving and loading.
+QKeySequence MenuShortcut(const std::string& name)
+{
+    if (name == "QuickSave")
+        return QKeySequence(Qt::Key_F5);
+    if (name == "QuickLoad")
+        return QKeySequence(Qt::Key_F9);
+    return {};
+}
 
 void Stack(QWidget& widget, TControlKind kind, QWidget& container)
 {
@@ -99,6 +110,7 @@ TFormView::TBound TFormView::Make(const TControlState& control)
     if (control.Kind == TControlKind::Menu || control.Kind == TControlKind::MenuItem) {
         if (QAction* action = MakeAction(parent, bound)) {
             action->setObjectName(ToQt(control.Name));
+            action->setShortcut(MenuShortcut(control.Name));
             Input.Attach(*action);
             bound.Object = action;
         }
