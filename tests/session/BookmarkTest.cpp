@@ -10,6 +10,8 @@
 #include "rules/Creature.h"
 #include "rules/DamageRules.h"
 #include "rules/Effects.h"
+#include "script/ScriptClasses.h"
+#include "script/ScriptObject.h"
 #include "session/BookmarkFolders.h"
 #include "session/Bookmarks.h"
 #include "support/AdventureFolder.h"
@@ -22,7 +24,7 @@ namespace {
 
 const char* const Adventure = R"SQL(
 insert into general (name, value) values ('MinLvl', '1'), ('MaxLvl', '18'), ('MaxParty', '6'), ('EncText', '0'),
-  ('EncImg', '0'), ('ChStart', '0'), ('StartID', '1001'), ('AdvTitle', 'Test of Embers');
+  ('EncImg', '0'), ('ChStart', '0'), ('StartID', '1001'), ('AdvTitle', 'Test of Embers'), ('SysMsg', '990301');
 insert into texts (id, file, text) values (1, 'q_rats.txt', 'Rats in the cellar' || char(13) || char(10) || 'Clear them out.');
 insert into locations (id, name, intro_id, desc_id, brief, script_id, area_id) values
   (1001, 'The Gate', 0, 0, 'A tall gate.', 0, 1), (1002, 'The Square', 0, 0, 'An empty square.', 0, 1),
@@ -52,6 +54,21 @@ uint32_t U32(const std::string& bytes, size_t at)
     return value;
 }
 
+// The adventure's system-message script hears of every save and load: what it
+// heard, and whether the party stood somewhere at that moment.
+std::vector<std::string> Heard;
+
+class TSystemMessages : public TScriptObject {
+public:
+    int32_t OnMessage(int32_t code) override
+    {
+        const TForm1& form = MainForm();
+        Heard.push_back(std::to_string(code) + (form.Member(1) ? " party" : " no party") +
+                        (GameClient().CurrentLocation ? " placed" : " unplaced"));
+        return 1;
+    }
+};
+
 class BookmarkTest : public EngineFixture {
 protected:
     void SetUp() override
@@ -60,6 +77,9 @@ protected:
         Form().FormCreate();
         Process().AppDir = Folder.Temp.Path;
         BookmarkSaveStep = nullptr;
+        Heard.clear();
+        RegisterScriptClass(990301,
+                            [] { return std::unique_ptr<TScriptObject>(std::make_unique<TSystemMessages>()); });
         Queue("expect-box Maximum allowed characters created. Starting game now.\nanswer ok");
         GameClient().StartNewGame();
         ASSERT_NE(GameClient().CurrentLocation, nullptr);
@@ -212,6 +232,8 @@ TEST_F(BookmarkTest, LoadingRestoresTheGameAsItWasSaved)
     EXPECT_NE(Screen().find("Aldric LEVEL UP"), std::string::npos);
     EXPECT_TRUE(Form().Control("BtnLevelUp1").Enabled);
     EXPECT_EQ(Form().Caption, "Vellumora Engine 1.6 - Test of Embers ");
+    // Before the save is written, and once the party is back but not yet placed.
+    EXPECT_EQ(Heard, (std::vector<std::string>{"1 party placed", "2 party unplaced"}));
     // Loading never changes the bookmark.
     TSQLite3 db;
     ASSERT_EQ(db.OpenReadOnly((Saves() / "Save1" / "data").string()), 0);
