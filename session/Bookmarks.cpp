@@ -430,6 +430,8 @@ void TGameClient::RestoreBookmark(const std::string& folder, const TBookmarkImag
     for (const auto& row : db.Query("select id,party_pos from players where party_pos > 0")) {
         auto player = std::make_unique<TPlayer>();
         data.LoadPlayer(player.get(), std::atoll(row->GetItem("id").c_str()));
+        if (player->Id == 0)
+            throw std::runtime_error("the party member " + row->GetItem("id") + " cannot be read.");
         int slot = std::atoi(row->GetItem("party_pos").c_str());
         // A place out of range or taken twice still seats the member.
         for (int free = 1; (slot < 1 || slot > MaxPartySize || form.Member(slot)) && free <= MaxPartySize; ++free)
