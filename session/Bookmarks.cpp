@@ -130,12 +130,18 @@ private:
     TEffectsManager* Manager;
 };
 
-// Removes the bookmarks of the name beyond the newest keep.
-void PruneBookmarks(const std::string& name, size_t keep)
+// Removes the bookmarks of the name beyond the newest keep, the one just made
+// always kept among them: saves made at the same moment are ordered by their
+// folder numbers, and a new save may take a smaller number an older one left free.
+void PruneBookmarks(const std::string& name, size_t keep, const std::string& made)
 {
+    const fs::path madeName = fs::path(made).filename();
     std::vector<TBookmarkEntry> entries = ListBookmarks(SavesFolder().string());
-    std::erase_if(entries, [&name](const TBookmarkEntry& entry) { return !entry.Readable || entry.Name != name; });
-    for (size_t index = 0; index + keep < entries.size(); ++index)
+    std::erase_if(entries, [&name, &madeName](const TBookmarkEntry& entry) {
+        return !entry.Readable || entry.Name != name || fs::path(entry.Folder).filename() == madeName;
+    });
+    // The one made is left out of the list and is one of the keep.
+    for (size_t index = 0; index + keep < entries.size() + 1; ++index)
         DeleteFolder(entries[index].Folder);
 }
 
@@ -225,6 +231,7 @@ bool TGameClient::SaveBookmark(TSaveKind kind)
             return false;
     }
     std::string staging;
+    std::string made;
     try {
         Step("staging");
         staging = MakeStagingFolder(saves.string());
@@ -233,7 +240,7 @@ bool TGameClient::SaveBookmark(TSaveKind kind)
             throw std::runtime_error("the game was closed while it was being saved.");
         WriteBookmark(staging, name);
         Step("publish");
-        PublishStagingFolder(staging, saves.string());
+        made = PublishStagingFolder(staging, saves.string());
     } catch (const std::exception& failure) {
         if (!staging.empty())
             DeleteFolder(staging);
@@ -241,9 +248,9 @@ bool TGameClient::SaveBookmark(TSaveKind kind)
         return false;
     }
     if (kind == TSaveKind::Quick)
-        PruneBookmarks(QuicksaveName, 1);
+        PruneBookmarks(QuicksaveName, 1, made);
     else if (kind == TSaveKind::Auto)
-        PruneBookmarks(AutosaveName, AutosavesKept);
+        PruneBookmarks(AutosaveName, AutosavesKept, made);
     AppendText("");
     AppendText(kind == TSaveKind::Auto ? "~<c:LIME>Autosave successful . . ." : "~<c:LIME>Save successful . . .");
     return true;

@@ -8,6 +8,7 @@
 #include "script/ScriptClasses.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptObject.h"
+#include "session/BookmarkFolders.h"
 #include "support/AdventureFolder.h"
 #include "support/EngineFixture.h"
 #include "platform/Keys.h"
@@ -304,4 +305,23 @@ TEST_F(GameSessionTest, AMapPictureMustBeAFile)
     GameClient().AddMapPicture("missing", "whisperwood.jpg", "Missing");
     GameClient().AddMapPicture("ashfang", "ashfang.jpg", "Ashfang");
     EXPECT_EQ(Form().Control("ComboMapTitle").Items, std::vector<std::string>{"Ashfang"});
+}
+
+TEST_F(GameSessionTest, AQuickSaveReplacesTheLastOneEvenAtTheSameMoment)
+{
+    StartGame();
+    // The host's clock stands still, so the three saves share their time; the
+    // third takes the folder name the first one left free.
+    for (const int64_t location : {1003, 1004, 1001}) {
+        GameClient().EnterLocation(location);
+        ASSERT_TRUE(GameClient().SaveBookmark(TGameClient::TSaveKind::Quick)) << location;
+    }
+    const std::vector<TBookmarkEntry> saves = ListBookmarks(Folder.Game() + "/Saves");
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].LocationName, "The Gate");
+    GameClient().EnterLocation(1003);
+    Queue("expect-box Save before loading?\nanswer no");
+    GameClient().QuickLoad();
+    ASSERT_NE(GameClient().CurrentLocation, nullptr);
+    EXPECT_EQ(GameClient().CurrentLocation->Id, 1001);
 }

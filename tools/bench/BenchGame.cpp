@@ -1,7 +1,9 @@
 #include "tools/bench/BenchGame.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "app/MainForm.h"
 #include "app/ProgramStart.h"
@@ -44,6 +46,38 @@ bool TBenchGame::Move(int orientation)
     const int64_t before = Here();
     GameClient().MoveInDirection(orientation);
     return Here() != before;
+}
+
+void TBenchGame::QuickSave()
+{
+    // A refusal or a failure is said in a box; the host has no answer for it and
+    // stops the run with its text.
+    if (!GameClient().SaveBookmark(TGameClient::TSaveKind::Quick))
+        throw std::runtime_error("the quick save was not made");
+    SavedAt = Here();
+}
+
+void TBenchGame::QuickLoad()
+{
+    // The one box the load may ask is answered No, as a player who saved a moment
+    // ago answers it; any other box finds no answer and stops the run with its text.
+    int asked = 0;
+    Host.SetLineSource([&asked](const std::string& waiting) -> std::optional<std::string> {
+        if (waiting != "the message box \"Save before loading?\"")
+            return std::nullopt;
+        ++asked;
+        return "answer no";
+    });
+    struct TUnset {
+        TScriptedHost& Host;
+        ~TUnset() { Host.SetLineSource(nullptr); }
+    } unset{Host};
+    GameClient().QuickLoad();
+    if (asked != 1)
+        throw std::runtime_error("the quick load asked " + std::to_string(asked) + " times to save first");
+    if (Here() != SavedAt)
+        throw std::runtime_error("the quick load entered location " + std::to_string(Here()) + ", not " +
+                                 std::to_string(SavedAt) + " where the game was saved");
 }
 
 int64_t TBenchGame::Here() const

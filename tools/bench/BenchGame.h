@@ -1,5 +1,6 @@
-// The engine playing an adventure folder without a party, as far as moving goes:
-// a book opened the way a new game opens it, and moves through the exits.
+// The engine playing an adventure folder without a party, as far as moving and
+// bookmarks go: a book opened the way a new game opens it, moves through the
+// exits, a quick save and a quick load.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,14 @@ public:
     bool Move(int orientation);
     int64_t Here() const;
 
+    // A quick save, as the player's quick save key makes it; throws when the
+    // engine refuses or fails it.
+    void QuickSave();
+    // Loads the newest quick save, answering No to "Save before loading?";
+    // throws unless the game then stands where the last quick save was made.
+    void QuickLoad();
+
 private:
     TScriptedHost Host;
+    int64_t SavedAt = 0;
 };
