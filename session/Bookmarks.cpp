@@ -451,6 +451,11 @@ void TGameClient::RestoreBookmark(const std::string& folder, const TBookmarkImag
     form.LocationManager = std::make_unique<TLocationManager>();
     form.EffectsManager = std::make_unique<TEffectsManager>();
     form.EffectsManager->Load((fs::path(folder) / "Timed.dat").string());
+    // The members were seated before their effects came back: their panels
+    // tell each running effect with its time left from the start.
+    for (int slot = 1; slot <= MaxPartySize; ++slot)
+        if (form.Member(slot))
+            RefreshMemberGauges(slot);
     TellSystemScript(2);
     if (!BookOpen())
         return;
