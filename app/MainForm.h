@@ -94,8 +94,15 @@ private:
     void ShowSettingsSaveError();
     void Menu(const std::string& name);
     void CommandLine();
+    // The selected member when it may act now: a book open, its selector enabled
+    // and no choice pending; null otherwise.
+    TPlayer* ActingMember();
     // The Attack button, and a double click on a member's radio button.
     void AttackBtnClick();
+    // Use Special: one of the selected member's worn items with special uses.
+    void UseSpecialClick();
+    // A quick button: the selected member's quick item, then the slot's new name.
+    void QuickButtonClick(int quickSlot);
     // N in a turn-based fight: the selected member passes, the next turn starts.
     void NextTurnKey();
     void LblChoiceClick(const std::string& sender);

@@ -14,6 +14,7 @@
 #include "platform/Settings.h"
 #include "rules/CombatSession.h"
 #include "rules/Creature.h"
+#include "rules/ItemUse.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptRegistry.h"
 #include "session/Choices.h"
@@ -75,6 +76,11 @@ void TForm1::WireHandlers()
     Control("BtnExamine").OnClick = BtnExamineClick;
     Control("BtnRest").OnClick = BtnRestClick;
     Control("AttackBtn").OnClick = [this](const std::string&) { AttackBtnClick(); };
+    Control("BtnUseItem").OnClick = [this](const std::string&) { UseSpecialClick(); };
+    for (int quick = 1; quick <= QuickSlotCount; ++quick)
+        Control("BtnQuick" + std::to_string(quick)).OnClick = [this, quick](const std::string&) {
+            QuickButtonClick(quick);
+        };
     Control("StopAttackingBtn").OnClick = [this](const std::string&) {
         if (CombatSession && Member(Process().SelectedMember))
             CombatSession->StopAttacking();
@@ -133,14 +139,21 @@ void TForm1::Menu(const std::string& name)
     }
 }
 
+TPlayer* TForm1::ActingMember()
+{
+    const int selected = Process().SelectedMember;
+    const TGameClient& client = GameClient();
+    // While a member picks a target every other action waits: the pick may be
+    // the one that starts the fight.
+    if (!BookOpen() || !Member(selected) || !Control("RadioButton" + std::to_string(selected)).Enabled ||
+        (client.Options && client.Options->ShownCount() > 0))
+        return nullptr;
+    return Member(selected);
+}
+
 void TForm1::AttackBtnClick()
 {
-    const std::string radio = "RadioButton" + std::to_string(Process().SelectedMember);
-    const TGameClient& client = GameClient();
-    // While a member picks a target every other attack waits: the pick may be
-    // the one that starts the fight.
-    if (!BookOpen() || !Member(Process().SelectedMember) || !Control(radio).Enabled ||
-        (client.Options && client.Options->ShownCount() > 0))
+    if (!ActingMember())
         return;
     if (!CombatSession)
         CombatSession = TCombatSession::Create(TurnBasedCombat);
@@ -148,6 +161,40 @@ void TForm1::AttackBtnClick()
     session->PlayerAttack();
     if (CombatSession == session && !session->Running())
         EndCombat();
+}
+
+void TForm1::UseSpecialClick()
+{
+    TPlayer* member = ActingMember();
+    if (!member)
+        return;
+    std::vector<std::string> names;
+    std::vector<std::pair<int, const TItem*>> worn;
+    for (int slot = 0; slot < BodySlotCount; ++slot) {
+        // A two-handed weapon fills both hands and is listed once.
+        const TItem* item = member->BodySlots[slot].get();
+        if (item && item->Id != 0 && !item->SpecialUses.empty() && item->used_if_on) {
+            names.push_back(ItemDisplayName(item));
+            worn.emplace_back(slot, item);
+        }
+    }
+    const int picked = GameClient().ChooseFromList(names);
+    if (picked < 0 || static_cast<size_t>(picked) >= worn.size())
+        return;
+    // The member, or what it wears, may have changed during the choice.
+    const auto [slot, item] = worn[picked];
+    if (SlotOf(member) && member->BodySlots[slot].get() == item)
+        UseBodyItem(*member, slot);
+}
+
+void TForm1::QuickButtonClick(int quickSlot)
+{
+    TPlayer* member = ActingMember();
+    if (!member)
+        return;
+    UseQuickItem(*member, quickSlot);
+    if (Member(Process().SelectedMember) == member)
+        Control("BtnQuick" + std::to_string(quickSlot)).Caption = ItemDisplayName(member->QuickSlots[quickSlot - 1].get());
 }
 
 void TForm1::NextTurnKey()

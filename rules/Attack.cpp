@@ -9,6 +9,7 @@
 #include "data/Utils.h"
 #include "rules/Creature.h"
 #include "rules/DamageRules.h"
+#include "rules/ItemCharges.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "session/StyledText.h"
@@ -72,13 +73,6 @@ void UseOnePiece(TWeapon& weapon)
     --weapon.weapon_uses;
     if (TSQLite3* db = Process().SessionDb.get())
         db->Execute("update weapons set cweapon_uses = cweapon_uses - 1 where id = " + std::to_string(weapon.Id));
-}
-
-void Destroy(std::unique_ptr<TItem> item)
-{
-    TForm1* form = Process().MainForm.get();
-    if (item && form && form->DataManager)
-        form->DataManager->DeleteObject(item);
 }
 
 void RefreshIfMember(const TCreature* creature)
@@ -240,8 +234,8 @@ bool TCreature::WeaponAttack(TWeapon& weapon, TCreature& target)
             if (watch.Standing())
                 ApplyDamage(more.get(), &target, 0);
     }
-    Destroy(std::move(spentAmmunition));
-    Destroy(std::move(spentWeapon));
+    DestroyItem(std::move(spentAmmunition));
+    DestroyItem(std::move(spentWeapon));
     RefreshIfMember(this);
     return hit;
 }

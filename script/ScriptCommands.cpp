@@ -46,17 +46,6 @@ TRecordSet Query(const std::string& statement)
     return db ? db->Query(statement) : TRecordSet();
 }
 
-// Lays an object down in the current location as visible loose content.
-void PlaceHere(std::unique_ptr<TItem> item)
-{
-    TLocation* here = GameClient().CurrentLocation;
-    if (!here)
-        return;
-    if (TLocationManager* locations = Locations())
-        locations->PlaceEntity(item.get(), here->Id, true);
-    here->AddItem(std::move(item));
-}
-
 } // namespace
 
 TScriptCmd& Cmd()
@@ -203,7 +192,7 @@ void TScriptCmd::GiveItem(int64_t id)
     const int selected = Process().SelectedMember;
     TPlayer* member = MainForm().Member(selected);
     if (!member) {
-        PlaceHere(std::move(object));
+        DropIntoCurrentLocation(std::move(object));
         AppendText("Item dropped");
         return;
     }
@@ -212,7 +201,7 @@ void TScriptCmd::GiveItem(int64_t id)
         GameClient().RefreshMemberPanel(selected);
         return;
     }
-    PlaceHere(std::move(object));
+    DropIntoCurrentLocation(std::move(object));
     AppendText("Backpack is full. Item dropped");
 }
 

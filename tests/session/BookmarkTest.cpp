@@ -103,6 +103,18 @@ protected:
         return *Form().Member(slot);
     }
 
+    // 1 poison damage once a round for three rounds: an effect that runs a while.
+    static void Poison(TCreature& target)
+    {
+        DamageRec poison;
+        poison.Form = dfList;
+        poison.Values = {1};
+        poison.DamageType = 9;
+        poison.Duration = 3;
+        poison.Trigger = 7;
+        ApplyDamage(&poison, &target, 0);
+    }
+
     fs::path Saves() const { return fs::path(Folder.Game()) / "Saves"; }
     std::vector<TBookmarkEntry> Listed() const { return ListBookmarks(Saves().string()); }
 
@@ -154,13 +166,7 @@ TEST_F(BookmarkTest, TheSideFilesFollowTheirByteLayout)
 {
     Process().GlobalVariables = {{"$motto", std::string("Glück")}, {"$empty", std::string()},
                                  {"gates", int64_t(-2)}, {"big", int64_t(1) << 40}, {"open", true}};
-    DamageRec poison;
-    poison.Form = dfList;
-    poison.Values = {1};
-    poison.DamageType = 9;
-    poison.Duration = 3;
-    poison.Trigger = 7;
-    ApplyDamage(&poison, Hero, 0);
+    Poison(*Hero);
     ASSERT_TRUE(GameClient().SaveBookmark(TGameClient::TSaveKind::Quick));
     const fs::path saved = Saves() / "Save1";
 
@@ -242,13 +248,7 @@ TEST_F(BookmarkTest, LoadingRestoresTheGameAsItWasSaved)
 
 TEST_F(BookmarkTest, RunningEffectsComeBackWithTheirTargetsAndTimeLeft)
 {
-    DamageRec poison;
-    poison.Form = dfList;
-    poison.Values = {1};
-    poison.DamageType = 9;
-    poison.Duration = 3;
-    poison.Trigger = 7;
-    ApplyDamage(&poison, Hero, 0);
+    Poison(*Hero);
     ASSERT_TRUE(GameClient().SaveBookmark(TGameClient::TSaveKind::Quick));
     // A save lets the effects run on.
     EXPECT_TRUE(Form().EffectsManager->TimerRunning());
@@ -368,12 +368,7 @@ TEST_F(BookmarkTest, ASaveThatFailsAtAnyStepLeavesNoBookmarkAndTheGamePlaysOn)
 TEST_F(BookmarkTest, ADamagedBookmarkIsRefusedAndTheGameStaysAsItWas)
 {
     Process().GlobalVariables = {{"$motto", std::string("Onward")}, {"gates", int64_t(3)}};
-    DamageRec poison;
-    poison.Form = dfList;
-    poison.Values = {1};
-    poison.Duration = 3;
-    poison.Trigger = 7;
-    ApplyDamage(&poison, Hero, 0);
+    Poison(*Hero);
     ASSERT_TRUE(GameClient().SaveBookmark(TGameClient::TSaveKind::Quick));
     const fs::path saved = Listed().front().Folder;
     const std::string globals = ReadBytes(saved / "Global.dat");
