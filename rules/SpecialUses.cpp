@@ -292,47 +292,48 @@ bool CreatureCast(TCreature& creature, const TSpell& spell, TCreature* target)
     return true;
 }
 
-void CreatureUseQuickItem(TCreature& creature, int slot, int64_t specialUseId, int64_t targetId)
+bool CreatureUseQuickItem(TCreature& creature, int slot, int64_t specialUseId, int64_t targetId)
 {
     if (slot < 1 || slot > QuickSlotCount)
-        return;
+        return false;
     TItem* item = creature.QuickSlots[slot - 1].get();
     if (!item || item->SpecialUses.empty())
-        return;
+        return false;
     const std::string itemName = ItemDisplayName(item);
     if (item->ccharges == 0) {
         AppendText(creature.Name + " cannot use " + itemName + " : Out of charges");
-        return;
+        return false;
     }
     if (!creature.CanUse(*item)) {
         AppendText(creature.Name + " cannot use " + itemName);
-        return;
+        return false;
     }
     TSpecialItem* special = item->SpecialUses.front().get();
     if (specialUseId > 0) {
         const auto found = std::find_if(item->SpecialUses.begin(), item->SpecialUses.end(),
                                         [specialUseId](const auto& use) { return use && use->Id == specialUseId; });
         if (found == item->SpecialUses.end())
-            return;
+            return false;
         special = found->get();
     }
     if (!special)
-        return;
+        return false;
     TCreature* target = MemberWithId(targetId);
     if (!target)
         target = EnemyWithId(targetId);
     if (const auto* spell = HoldsSpells(*item) ? dynamic_cast<const TSpell*>(special) : nullptr) {
         if (const std::string lacking = MissingForSpell(creature, *spell); !lacking.empty()) {
             AppendText(creature.Name + " does not have enough " + lacking);
-            return;
+            return false;
         }
         creature.ChangeStat(siMana, -spell->req_mana);
         if (!CreatureCast(creature, *spell, target))
             creature.ChangeStat(siMana, spell->req_mana);
     } else if (!CreatureUseSpecial(creature, *special, target)) {
-        return;
+        return false;
     }
     // The use may have felled the creature; its slots go with it.
     if (creature.QuickSlots[slot - 1].get() == item && CountCharge(*item))
         DestroyItem(creature.TakeFromSlot(slot, 2));
+    return true;
 }

@@ -17,5 +17,5 @@ bool CreatureUseSpecial(TCreature& creature, const TSpecialItem& special, TCreat
 bool CreatureCast(TCreature& creature, const TSpell& spell, TCreature* target);
 // A creature uses the item in its quick slot (1..3): the special use with that id
 // (the first for an id of 0 or less) on the party member or creature with the
-// target id.
-void CreatureUseQuickItem(TCreature& creature, int slot, int64_t specialUseId, int64_t targetId);
+// target id. False when nothing was used.
+bool CreatureUseQuickItem(TCreature& creature, int slot, int64_t specialUseId, int64_t targetId);

@@ -5,6 +5,7 @@
 #include "rules/Attributes.h"
 #include "rules/Creature.h"
 #include "rules/DamageRules.h"
+#include "rules/SpecialUses.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "session/StyledText.h"
@@ -44,6 +45,12 @@ int32_t TScriptSelf::GetAttribute(int32_t code) const { return ::GetAttribute(Ob
 int32_t TScriptSelf::GetId() const { return LowId(Object); }
 std::string TScriptSelf::GetName() const { return Object ? Object->Name : std::string(); }
 int32_t TScriptSelf::FindItemSlot(int64_t id) const { return ItemSlotOf(Object, id); }
+
+bool TScriptSelf::UseQuickSlot(int32_t slot, int64_t specialUseId, int64_t targetId)
+{
+    auto* creature = dynamic_cast<TEnemy*>(Object);
+    return creature && CreatureUseQuickItem(*creature, slot, specialUseId, targetId);
+}
 
 void TScriptSelf::Identify()
 {

@@ -64,6 +64,10 @@ public:
     void Unlock();
     // 1..12 for a body slot, 28..30 for a quick slot, 0 when not carried.
     int32_t FindItemSlot(int64_t id) const;
+    // A creature (not a party member) uses the special use with that id (0: the
+    // first) of its quick-slot item (1..3) on the creature with the target id;
+    // false when nothing was used.
+    bool UseQuickSlot(int32_t slot, int64_t specialUseId, int64_t targetId);
 
     TEntity* Object = nullptr;
 };

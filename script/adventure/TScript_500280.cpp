@@ -1,5 +1,5 @@
-// The goblin shaman: it chants at its foe for its first three turns and only
-// then strikes; a fallen shaman does neither.
+// The goblin shaman: on its first three turns it works what its three quick slots
+// hold against its foe, and only then strikes; a fallen shaman does neither.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/CombatTactic.h"
@@ -16,7 +16,8 @@ private:
             return 0;
         if (++Turns > ChantingTurns)
             return 1;
-        Cmd().Print(SelfProxy.GetName() + " chants and points a bone at " + TargetProxy.GetName());
+        if (!SelfProxy.UseQuickSlot(Turns, 0, TargetProxy.GetId()))
+            Cmd().Print(SelfProxy.GetName() + " chants and points a bone at " + TargetProxy.GetName());
         return 0;
     }
 

@@ -622,3 +622,63 @@ TEST_F(CombatSessionTest, EffectsTickAtTheStartOfEachTurnAndAPoisonedEnemyMayFal
     EXPECT_EQ(fight.TurnIndex, 2u);
     EXPECT_EQ(hero.end, 13);
 }
+
+TEST_F(CombatSessionTest, TacticsUseTheCreaturesQuickItems)
+{
+    auto quickItem = [](const std::string& name, bool onSelf, int32_t heal, int damage) {
+        auto item = std::make_unique<TItem>();
+        item->Name = item->RealName = name;
+        item->Id = 70001;
+        item->type_id = itPotion;
+        item->UsableBy.set();
+        item->EquipSlots.set(QuickUseBit);
+        auto use = std::make_unique<TSpecialItem>();
+        use->Name = name;
+        use->apply_to_user = onSelf;
+        use->offensive = !onSelf;
+        use->end = heal;
+        if (damage)
+            use->Damage = std::make_unique<DamageRec>(Fixed(damage));
+        item->SpecialUses.push_back(std::move(use));
+        return std::unique_ptr<TItem>(std::move(item));
+    };
+    AddMember(1, "Aldric");
+    TEnemy& chief = AddEnemy("Goblin Chief", 6, 500281);
+    chief.end = 4;
+    std::unique_ptr<TItem> potion = quickItem("Draught", true, 5, 0);
+    chief.PutInQuickSlot(potion, 1);
+    TCombatSession& fight = StartFight(true);
+    auto enemyTurn = [&] {
+        fight.NextTurn();
+        const size_t before = Screen().size();
+        fight.NextTurn();
+        return Screen().substr(before);
+    };
+    std::string turn = enemyTurn();
+    EXPECT_NE(turn.find("Goblin Chief quaffs a potion"), std::string::npos) << turn;
+    EXPECT_EQ(turn.find("attacks Aldric"), std::string::npos) << turn;
+    EXPECT_EQ(chief.end, 9);
+    // Once only, however hurt it is again.
+    chief.end = 2;
+    turn = enemyTurn();
+    EXPECT_EQ(turn.find("quaffs"), std::string::npos) << turn;
+    EXPECT_NE(turn.find("Goblin Chief attacks Aldric"), std::string::npos) << turn;
+
+    ResetProcess();
+    SetUp();
+    TPlayer& target = AddMember(1, "Aldric");
+    TEnemy& shaman = AddEnemy("Goblin Shaman", 6, 500280);
+    std::unique_ptr<TItem> wand = quickItem("Bone Wand", false, 0, 3);
+    shaman.PutInQuickSlot(wand, 1);
+    TCombatSession& second = StartFight(true);
+    const char* const expected[] = {"Aldric took 3", "chants and points a bone", "chants and points a bone",
+                                    "Goblin Shaman attacks Aldric"};
+    for (const char* line : expected) {
+        second.NextTurn();
+        const size_t before = Screen().size();
+        second.NextTurn();
+        const std::string output = Screen().substr(before);
+        EXPECT_NE(output.find(line), std::string::npos) << line << "\n" << output;
+    }
+    EXPECT_EQ(target.end, 20 - 3 - 1);
+}
