@@ -446,6 +446,12 @@ void TScriptCmd::ChangeCounter(const std::string& name, bool increment)
     counters.SetItem(name, counters.Exists(name) ? counters.GetItem(name) + 1 : 1);
 }
 
+void TScriptCmd::SetCounter(const std::string& name, int32_t value)
+{
+    if (!Closed() && !name.empty())
+        Process().Switches.SetItem(name, value);
+}
+
 TVariant TScriptCmd::GetGlobal(const std::string& name)
 {
     if (Closed())

@@ -65,6 +65,7 @@ public:
     // Counters, variables and chance.
     int32_t GetCounter(const std::string& name);
     void ChangeCounter(const std::string& name, bool increment);
+    void SetCounter(const std::string& name, int32_t value);
     TVariant GetGlobal(const std::string& name);
     void SetGlobal(const std::string& name, const TVariant& value);
     void DeleteGlobal(const std::string& name);

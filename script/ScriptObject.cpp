@@ -32,6 +32,12 @@ int32_t ItemSlotOf(const TEntity* object, int64_t id)
     return 0;
 }
 
+void SetAttributeOf(TEntity* object, int32_t code, int32_t value, int32_t duration)
+{
+    if (auto* creature = dynamic_cast<TCreature*>(object))
+        ::SetAttribute(creature, code, value, duration);
+}
+
 } // namespace
 
 int32_t TScriptObject::OnRest()
@@ -65,8 +71,7 @@ void TScriptSelf::Identify()
 
 void TScriptSelf::SetAttribute(int32_t code, int32_t value, int32_t duration)
 {
-    if (auto* creature = dynamic_cast<TCreature*>(Object))
-        ::SetAttribute(creature, code, value, duration);
+    SetAttributeOf(Object, code, value, duration);
 }
 
 void TScriptSelf::Unlock()
@@ -96,6 +101,11 @@ int32_t TScriptSender::GetAttribute(int32_t code) const { return ::GetAttribute(
 int32_t TScriptSender::GetId() const { return LowId(Object); }
 std::string TScriptSender::GetName() const { return Object ? Object->Name : std::string(); }
 int32_t TScriptSender::FindItemSlot(int64_t id) const { return ItemSlotOf(Object, id); }
+
+void TScriptSender::SetAttribute(int32_t code, int32_t value, int32_t duration)
+{
+    SetAttributeOf(Object, code, value, duration);
+}
 
 int32_t TScriptSender::SkillValue(const std::string& name) const
 {

@@ -91,6 +91,7 @@ public:
     int32_t GetAttribute(int32_t code) const;
     int32_t GetId() const;
     std::string GetName() const;
+    void SetAttribute(int32_t code, int32_t value, int32_t duration);
     int32_t SkillValue(const std::string& name) const;
     void TakeItem(int64_t id);
     int32_t FindItemSlot(int64_t id) const;

@@ -3,11 +3,14 @@
 #include <exception>
 
 #include "platform/Host.h"
+#include "script/JavaScriptSkill.h"
 #include "script/ScriptClasses.h"
 #include "session/Process.h"
 
-std::unique_ptr<TScriptObject> CreateScript(int64_t id)
+std::unique_ptr<TScriptObject> CreateScript(int64_t id, const std::string& text)
 {
+    if (id == JavaScriptSkillScriptId)
+        return std::make_unique<TJavaScriptSkill>(text);
     if (id <= 0)
         return nullptr;
     const auto& classes = ScriptClasses();
@@ -17,7 +20,7 @@ std::unique_ptr<TScriptObject> CreateScript(int64_t id)
 
 bool ScriptClassExists(int64_t id)
 {
-    return id > 0 && ScriptClasses().count(id) > 0;
+    return id == JavaScriptSkillScriptId || (id > 0 && ScriptClasses().count(id) > 0);
 }
 
 int32_t Dispatch(TScriptObject& script, int event, TEntity* sender, const TScriptParam& param, TEntity* self,
@@ -67,19 +70,19 @@ int32_t Dispatch(TScriptObject& script, int event, TEntity* sender, const TScrip
 }
 
 int32_t RunScriptOnce(int event, TEntity* sender, const TScriptParam& param, TEntity* self, TEntity* target,
-                      int64_t scriptId)
+                      int64_t scriptId, const std::string& text)
 {
     // Held while it runs, and freed however the run ends.
-    const std::unique_ptr<TScriptObject> script = CreateScript(scriptId);
+    const std::unique_ptr<TScriptObject> script = CreateScript(scriptId, text);
     return script ? Dispatch(*script, event, sender, param, self, target) : -1;
 }
 
-int LoadScript(int64_t id)
+int LoadScript(int64_t id, const std::string& text)
 {
     if (id <= 0)
         return -1;
     auto& handles = Process().ScriptHandles;
-    std::unique_ptr<TScriptObject> script = CreateScript(id);
+    std::unique_ptr<TScriptObject> script = CreateScript(id, text);
     if (!script) {
         Host().MessageDlg("Script ID : " + std::to_string(id) + " could not be loaded", TMsgDlgType::Error, mbOK);
         return -1;
@@ -111,7 +114,7 @@ int32_t RunScript(int handle, int event, TEntity* sender, const TScriptParam& pa
     try {
         return Dispatch(*script, event, sender, param, self, target);
     } catch (const std::exception&) {
-        Host().MessageDlg("Script Exception Raised : MsgID = " + std::to_string(event), TMsgDlgType::Error, mbOK);
+        ReportScriptException(event);
         return -1;
     }
 }
@@ -121,4 +124,10 @@ void FreeScript(int handle)
     auto& handles = Process().ScriptHandles;
     if (handle >= 0 && handle < static_cast<int>(handles.size()))
         handles[handle].reset();
+}
+
+void ReportScriptException(int event, const std::string& detail)
+{
+    const std::string text = "Script Exception Raised : MsgID = " + std::to_string(event);
+    Host().MessageDlg(detail.empty() ? text : text + "\n" + detail, TMsgDlgType::Error, mbOK);
 }
