@@ -46,6 +46,9 @@ const TWord Words[] = {
     {"attack", "click AttackBtn"}, {"stop", "click StopAttackingBtn"}, {"next", "key N"},
     {"save", "menu SaveGame"},    {"load", "menu LoadGame"},         {"quicksave", "menu QuickSave"},
     {"quickload", "menu QuickLoad"}, {"continue", "menu Continue"},
+    // Worn items' special uses and spells, and the three quick items.
+    {"cast", "click BtnUseItem"},    {"special", "click BtnUseItem"},
+    {"use 1", "click BtnQuick1"},    {"use 2", "click BtnQuick2"},   {"use 3", "click BtnQuick3"},
 };
 // Every other word acts in an open adventure.
 const char* const WordsWithoutBook[] = {"start", "quit", "exit", "load", "quickload", "continue"};
@@ -113,6 +116,7 @@ void TPlayerWords::ShowHelp() const
     Out << "Move: n s e w ne nw se sw up down in out, or exits for the ways out.\n"
            "Act: look, talk, examine, open, get, contents, use, unlock, rest, loot; a number picks a choice.\n"
            "Fight: attack, stop (the selected member's attack), next (the next turn of a turn-based fight).\n"
+           "Items: cast or special (what a worn item does), use 1, use 2, use 3 (the quick items).\n"
            "See: party, inventory (or party 2, inventory 2), journal, quests, map.\n"
            "Game: start begins the adventure, details tells of it, command opens the command line, quit ends.\n"
            "On a page a number chooses and name followed by a text fills the name; yes or no answers a question.\n"
