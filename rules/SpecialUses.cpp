@@ -185,6 +185,17 @@ TCreature* RandomOf(const std::vector<int64_t>& ids, bool party)
     return party ? MemberWithId(id) : EnemyWithId(id);
 }
 
+// A creature's single target: itself, the one given, or one at random of the
+// party (offensive uses) or of its own side.
+TCreature* CreatureTarget(const TSpecialItem& use, TCreature& creature, TCreature* target)
+{
+    if (use.apply_to_user)
+        return &creature;
+    if (target)
+        return target;
+    return use.offensive ? RandomOf(MemberIds(), true) : RandomOf(EnemyIds(), false);
+}
+
 } // namespace
 
 bool UseSpecial(TCreature& user, const TSpecialItem& special, TCreature* target)
@@ -257,10 +268,7 @@ bool CreatureUseSpecial(TCreature& creature, const TSpecialItem& special, TCreat
                 [&](TCreature& struck) { Apply(special, creature, struck, 0, script.Handle); });
         return true;
     }
-    if (special.apply_to_user)
-        target = &creature;
-    else if (!target)
-        target = special.offensive ? RandomOf(MemberIds(), true) : RandomOf(EnemyIds(), false);
+    target = CreatureTarget(special, creature, target);
     if (!target)
         return false;
     Apply(special, creature, *target, 0, script.Handle);
@@ -278,10 +286,7 @@ bool CreatureCast(TCreature& creature, const TSpell& spell, TCreature* target)
             ForEach(EnemyIds(), false, [&](TCreature& ally) { Apply(spell, creature, ally, 0, script.Handle); });
         return true;
     }
-    if (spell.apply_to_user)
-        target = &creature;
-    else if (!target)
-        target = spell.offensive ? RandomOf(MemberIds(), true) : RandomOf(EnemyIds(), false);
+    target = CreatureTarget(spell, creature, target);
     if (!target)
         return false;
     AppendText(creature.Name + " casts " + spell.Name + (target == &creature ? " on self" : " on " + target->Name));
