@@ -6,7 +6,7 @@
 #include "script/ScriptClasses.h"
 #include "session/Process.h"
 
-std::unique_ptr<TScriptObject> CreateScript(int64_t id)
+std::unique_ptr<TScriptObject> CreateScript(int64_t id, [[maybe_unused]] const std::string& text)
 {
     if (id <= 0)
         return nullptr;
@@ -67,19 +67,19 @@ int32_t Dispatch(TScriptObject& script, int event, TEntity* sender, const TScrip
 }
 
 int32_t RunScriptOnce(int event, TEntity* sender, const TScriptParam& param, TEntity* self, TEntity* target,
-                      int64_t scriptId)
+                      int64_t scriptId, const std::string& text)
 {
     // Held while it runs, and freed however the run ends.
-    const std::unique_ptr<TScriptObject> script = CreateScript(scriptId);
+    const std::unique_ptr<TScriptObject> script = CreateScript(scriptId, text);
     return script ? Dispatch(*script, event, sender, param, self, target) : -1;
 }
 
-int LoadScript(int64_t id)
+int LoadScript(int64_t id, const std::string& text)
 {
     if (id <= 0)
         return -1;
     auto& handles = Process().ScriptHandles;
-    std::unique_ptr<TScriptObject> script = CreateScript(id);
+    std::unique_ptr<TScriptObject> script = CreateScript(id, text);
     if (!script) {
         Host().MessageDlg("Script ID : " + std::to_string(id) + " could not be loaded", TMsgDlgType::Error, mbOK);
         return -1;

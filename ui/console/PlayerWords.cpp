@@ -44,6 +44,7 @@ const TWord Words[] = {
     {"loot", "click BtnGet"},     {"start", "menu StartGame"},       {"details", "menu AdventureDetails"},
     {"quit", "menu Exit"},        {"exit", "menu Exit"},             {"command", "key Space"},
     {"attack", "click AttackBtn"}, {"stop", "click StopAttackingBtn"}, {"next", "key N"},
+    {"skill", "click BtnUseSkill"},
     {"save", "menu SaveGame"},    {"load", "menu LoadGame"},         {"quicksave", "menu QuickSave"},
     {"quickload", "menu QuickLoad"}, {"continue", "menu Continue"},
 };
@@ -112,7 +113,8 @@ void TPlayerWords::ShowHelp() const
         std::filesystem::absolute(std::filesystem::path(Process().AppDir) / "doc" / "index.html", error);
     Out << "Move: n s e w ne nw se sw up down in out, or exits for the ways out.\n"
            "Act: look, talk, examine, open, get, contents, use, unlock, rest, loot; a number picks a choice.\n"
-           "Fight: attack, stop (the selected member's attack), next (the next turn of a turn-based fight).\n"
+           "Fight: attack, stop (the selected member's attack), next (the next turn of a turn-based fight),\n"
+           "skill (one of the selected member's skills).\n"
            "See: party, inventory (or party 2, inventory 2), journal, quests, map.\n"
            "Game: start begins the adventure, details tells of it, command opens the command line, quit ends.\n"
            "On a page a number chooses and name followed by a text fills the name; yes or no answers a question.\n"
