@@ -101,6 +101,8 @@ private:
     void AttackBtnClick();
     // Use Special: one of the selected member's worn items with special uses.
     void UseSpecialClick();
+    // Use Skill: one of the selected member's skills.
+    void UseSkillClick();
     // A quick button: the selected member's quick item, then the slot's new name.
     void QuickButtonClick(int quickSlot);
     // N in a turn-based fight: the selected member passes, the next turn starts.

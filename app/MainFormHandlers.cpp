@@ -15,6 +15,7 @@
 #include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/ItemUse.h"
+#include "rules/SkillUse.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptRegistry.h"
 #include "session/Choices.h"
@@ -77,6 +78,7 @@ void TForm1::WireHandlers()
     Control("BtnRest").OnClick = BtnRestClick;
     Control("AttackBtn").OnClick = [this](const std::string&) { AttackBtnClick(); };
     Control("BtnUseItem").OnClick = [this](const std::string&) { UseSpecialClick(); };
+    Control("BtnUseSkill").OnClick = [this](const std::string&) { UseSkillClick(); };
     for (int quick = 1; quick <= QuickSlotCount; ++quick)
         Control("BtnQuick" + std::to_string(quick)).OnClick = [this, quick](const std::string&) {
             QuickButtonClick(quick);
@@ -185,6 +187,21 @@ void TForm1::UseSpecialClick()
     const auto [slot, item] = worn[picked];
     if (SlotOf(member) && member->BodySlots[slot].get() == item)
         UseBodyItem(*member, slot);
+}
+
+void TForm1::UseSkillClick()
+{
+    TPlayer* member = ActingMember();
+    if (!member)
+        return;
+    std::vector<std::string> names;
+    for (const SkillEntry& skill : member->Skills)
+        if (!skill.skill_name.empty())
+            names.push_back(skill.skill_name);
+    const int picked = GameClient().ChooseFromList(names);
+    // The member may have left the party during the choice.
+    if (picked >= 0 && static_cast<size_t>(picked) < names.size() && SlotOf(member))
+        UseSkill(*member, names[picked]);
 }
 
 void TForm1::QuickButtonClick(int quickSlot)

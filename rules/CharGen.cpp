@@ -8,6 +8,7 @@
 #include "data/Utf8Text.h"
 #include "platform/Host.h"
 #include "rules/Creature.h"
+#include "rules/SkillChange.h"
 #include "rules/Skills.h"
 #include "session/Process.h"
 
@@ -77,6 +78,18 @@ TRecordSet Query(const std::string& statement)
 int Column(const TStringHash* row, const std::string& column)
 {
     return row && row->Exists(column) ? StrToIntDef(row->GetItem(column), 0) : 0;
+}
+
+// What the pointer resting on a skill's name shows: the built-in skill's text, or
+// the adventure's description of its own skill.
+std::string SkillDescription(const std::string& skillName)
+{
+    if (const int index = BuiltInSkillIndex(skillName); index >= 0)
+        return BuiltInSkills[index].Description;
+    std::string description;
+    for (const auto& row : Query("select description from skills where name = " + SqlQuote(skillName)))
+        description = row->GetItem("description");
+    return description;
 }
 
 } // namespace
@@ -229,9 +242,7 @@ void TCharGen::WireHandlers()
         Form.Control(name + "Down").OnClick = [this, skill](const std::string&) { ChangeSkill(skill, -1); };
         Form.Control(name).OnMouseEnter = [this, skill](const std::string&) {
             const std::string skillName = skill < static_cast<int>(Player.Skills.size()) ? Player.Skills[skill].skill_name : "";
-            std::string description;
-            for (const auto& row : Query("select description from skills where name = " + SqlQuote(skillName)))
-                description = row->GetItem("description");
+            const std::string description = SkillDescription(skillName);
             Form.Control("LblSkillInfo").Caption = description.empty() ? skillName : description;
         };
     }
@@ -310,7 +321,9 @@ void TCharGen::ShowSkills()
         const bool present = skill < static_cast<int>(Player.Skills.size());
         const std::string name = present ? Player.Skills[skill].skill_name : std::string();
         const int value = present ? Player.Skills[skill].skill_value + SkillAdded[skill] : 0;
-        Form.Control("BtnSkill_" + std::to_string(skill + 1)).Caption = name.empty() ? "" : name + " " + std::to_string(value);
+        TControlState& label = Form.Control("BtnSkill_" + std::to_string(skill + 1));
+        label.Caption = name.empty() ? "" : name + " " + std::to_string(value);
+        label.Hint = SkillDescription(name);
         Form.Control("GaugeSkill_" + std::to_string(skill + 1)).Position = value;
     }
     Form.Control("LblSkillPoints").Caption = "Points Remaining " + std::to_string(SkillPointsLeft);
@@ -514,8 +527,13 @@ void TCharGen::ApplyResults()
     for (int ability = 0; ability < AbilityCount; ++ability)
         if (AbilityAdded[ability] > 0)
             Player.ChangeStat(siStrength + ability, AbilityAdded[ability]);
-    for (int skill = 0; skill < 5 && skill < static_cast<int>(Player.Skills.size()); ++skill)
-        Player.Skills[skill].skill_value += SkillAdded[skill];
+    for (int skill = 0; skill < 5 && skill < static_cast<int>(Player.Skills.size()); ++skill) {
+        const SkillEntry& entry = Player.Skills[skill];
+        ApplySkillChange(Player, entry.skill_name, entry.skill_value + SkillAdded[skill]);
+        // An adventure's skill script may have changed the list meanwhile.
+        if (skill < static_cast<int>(Player.Skills.size()))
+            Player.Skills[skill].skill_value += SkillAdded[skill];
+    }
     Finished = true;
     Form.ModalResult = mrOk;
 }

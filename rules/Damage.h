@@ -10,6 +10,7 @@
 // Damage types in the order of the resistances: physical, pierce, blunt, slash,
 // fire, acid, cold, electric, poison.
 constexpr int DamageTypeCount = 9;
+enum TDamageType : uint8_t { dtPhysical, dtPierce, dtBlunt, dtSlash, dtFire, dtAcid, dtCold, dtElectric, dtPoison };
 
 enum TDamageForm : uint8_t { dfDice = 0, dfRange = 1, dfList = 2 };
 

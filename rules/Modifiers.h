@@ -11,6 +11,7 @@
 constexpr int AbilityCount = 5;
 // Melee, missile, wizard, priest: the attack classes index armour, attack and damage.
 constexpr int AttackClassCount = 4;
+enum TAttackClass : int { acMelee, acMissile, acWizard, acPriest };
 
 class TModifiers : public TEntity {
 public:

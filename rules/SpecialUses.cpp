@@ -13,6 +13,7 @@
 #include "rules/Creature.h"
 #include "rules/DamageRules.h"
 #include "rules/ItemCharges.h"
+#include "rules/UseTargets.h"
 #include "script/ScriptRegistry.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
@@ -32,68 +33,10 @@ public:
     const int Handle;
 };
 
-TLocation* Here()
-{
-    const TProcess& process = Process();
-    return process.Client ? process.Client->CurrentLocation : nullptr;
-}
-
 bool Closed()
 {
     const TProcess& process = Process();
     return !process.Client || process.Client->SessionClosed;
-}
-
-// The creatures of the location and the party, by id: each is found again before
-// it is touched, since every blow may move or free the others.
-std::vector<int64_t> EnemyIds()
-{
-    std::vector<int64_t> ids;
-    if (const TLocation* here = Here())
-        for (const auto& creature : here->Creatures)
-            if (creature)
-                ids.push_back(creature->Id);
-    return ids;
-}
-
-std::vector<int64_t> MemberIds()
-{
-    std::vector<int64_t> ids;
-    for (int slot = 1; slot <= MaxPartySize; ++slot)
-        if (const TPlayer* member = MainForm().Member(slot))
-            ids.push_back(member->Id);
-    return ids;
-}
-
-TCreature* EnemyWithId(int64_t id)
-{
-    if (const TLocation* here = Here())
-        for (const auto& creature : here->Creatures)
-            if (creature && creature->Id == id)
-                return creature.get();
-    return nullptr;
-}
-
-TCreature* MemberWithId(int64_t id)
-{
-    for (int slot = 1; slot <= MaxPartySize; ++slot)
-        if (TPlayer* member = MainForm().Member(slot); member && member->Id == id)
-            return member;
-    return nullptr;
-}
-
-bool IsEnemy(const TCreature* creature)
-{
-    const TLocation* here = Here();
-    return creature && here &&
-           std::any_of(here->Creatures.begin(), here->Creatures.end(),
-                       [creature](const auto& enemy) { return enemy.get() == creature; });
-}
-
-// Still able to act: in the party or among the location's creatures, and alive.
-bool Present(const TCreature& creature)
-{
-    return (MainForm().SlotOf(&creature) != 0 || IsEnemy(&creature)) && creature.end > 0;
 }
 
 TCreature* FindAgain(const TCreature& creature, int64_t id)
@@ -101,12 +44,6 @@ TCreature* FindAgain(const TCreature& creature, int64_t id)
     if (MainForm().SlotOf(&creature) != 0)
         return MemberWithId(id);
     return EnemyWithId(id);
-}
-
-void RefreshIfMember(const TCreature& creature)
-{
-    if (const int slot = MainForm().SlotOf(&creature))
-        GameClient().RefreshMemberPanel(slot);
 }
 
 // Modifiers, the use's script, then its damage with the extra bonus.
@@ -146,29 +83,6 @@ void CastOn(TCreature& caster, const TSpell& spell, TCreature& target, int handl
         return;
     }
     Apply(spell, caster, target, caster.DamageMod[AttackClassOf(spell)], handle);
-}
-
-// Each of the creatures in turn, found again by id; rolled spells roll for each.
-void ForEach(const std::vector<int64_t>& ids, bool party, const std::function<void(TCreature&)>& act)
-{
-    for (const int64_t id : ids) {
-        if (Closed())
-            return;
-        if (TCreature* creature = party ? MemberWithId(id) : EnemyWithId(id))
-            act(*creature);
-    }
-}
-
-// After a member's use in a turn-based fight, the next combatant's turn.
-void EndTurnOf(const TCreature& user)
-{
-    TForm1& form = MainForm();
-    const int slot = form.SlotOf(&user);
-    const std::shared_ptr<TCombatSession> fight = form.CombatSession;
-    if (!slot || !fight || !fight->TurnBased || !fight->Running() || !fight->Current())
-        return;
-    GameClient().EnableMemberPanel(slot, false);
-    fight->NextTurn();
 }
 
 void StartFightWith(bool targetWasEnemy)

@@ -2,6 +2,7 @@
 
 #include "rules/CharGen.h"
 #include "rules/Creature.h"
+#include "rules/Skills.h"
 #include "support/SessionFixture.h"
 
 namespace {
@@ -189,6 +190,24 @@ TEST_F(CharGenTest, LevelUps)
     last.Run();  // no dialog: nothing is queued
     EXPECT_EQ(member.level, 18);
     EXPECT_EQ(member.next_level, 2147483647);
+}
+
+TEST_F(CharGenTest, ARaisedSkillTakesItsPassiveEffectAndItsNameTellsWhatItDoes)
+{
+    TPlayer member;
+    LevelOne(member, "Aldric", 1, "Dwarf");
+    member.end_max = member.end = 20;
+    member.Skills = {SkillEntry{"Dual Weapon Fighting", 0, ""}, SkillEntry{"Left Hand Fighting", 0, ""},
+                     SkillEntry{"Mighty Strike", 0, ""}, SkillEntry{"Withstand Damage", 3, ""},
+                     SkillEntry{"Ember Sense", 0, ""}};
+    TCharGen generator(member);
+    generator.PrepareLevelUp();
+    Queue("click BtnNext\nclick BtnNext\nclick BtnSkill_4Up\nclick BtnNext");
+    generator.Run();
+    EXPECT_EQ(member.Skills[3].skill_value, 4);
+    EXPECT_EQ(member.end_max, 23);
+    EXPECT_EQ(generator.Form.Control("BtnSkill_4").Hint, BuiltInSkills[skWithstandDamage].Description);
+    EXPECT_EQ(generator.Form.Control("BtnSkill_5").Hint, "Feels the heat of ember-ore.");
 }
 
 TEST_F(CharGenTest, WeaponPointsAreABudgetForTheWholeLevelUp)

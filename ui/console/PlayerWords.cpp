@@ -44,6 +44,7 @@ const TWord Words[] = {
     {"loot", "click BtnGet"},     {"start", "menu StartGame"},       {"details", "menu AdventureDetails"},
     {"quit", "menu Exit"},        {"exit", "menu Exit"},             {"command", "key Space"},
     {"attack", "click AttackBtn"}, {"stop", "click StopAttackingBtn"}, {"next", "key N"},
+    {"skill", "click BtnUseSkill"},
     {"save", "menu SaveGame"},    {"load", "menu LoadGame"},         {"quicksave", "menu QuickSave"},
     {"quickload", "menu QuickLoad"}, {"continue", "menu Continue"},
     // Worn items' special uses and spells, and the three quick items.
@@ -115,7 +116,8 @@ void TPlayerWords::ShowHelp() const
         std::filesystem::absolute(std::filesystem::path(Process().AppDir) / "doc" / "index.html", error);
     Out << "Move: n s e w ne nw se sw up down in out, or exits for the ways out.\n"
            "Act: look, talk, examine, open, get, contents, use, unlock, rest, loot; a number picks a choice.\n"
-           "Fight: attack, stop (the selected member's attack), next (the next turn of a turn-based fight).\n"
+           "Fight: attack, stop (the selected member's attack), next (the next turn of a turn-based fight),\n"
+           "skill (one of the selected member's skills).\n"
            "Items: cast or special (what a worn item does), use 1, use 2, use 3 (the quick items).\n"
            "See: party, inventory (or party 2, inventory 2), journal, quests, map.\n"
            "Game: start begins the adventure, details tells of it, command opens the command line, quit ends.\n"
