@@ -86,8 +86,10 @@ std::unique_ptr<TEffect> EffectOfRecord(const TRecord& record)
         image.Id = Get(&record[DamageIdAt]);
         image.DiceCount = record[DiceCountAt];
         image.DamageType = record[DamageTypeAt];
-        image.Duration = Get(&record[DurationAt]);
-        image.Trigger = Get(&record[TriggerAt]);
+        // The effect itself is the duration: each of its hits is dealt at once,
+        // whatever the entry says, or a hit would start another effect.
+        image.Duration = -1;
+        image.Trigger = -1;
         effect = std::move(damage);
     } else {
         effect = std::make_unique<TEffect>();

@@ -36,12 +36,9 @@ TCreature* MemberWithId(uint32_t id)
 }
 
 // The record keeps no Form, Modifier or DieSize: the adventure's damage row of
-// the same id gives them back, so a restored poison still hurts. Each hit is
-// dealt at once.
+// the same id gives them back, so a restored poison still hurts.
 void CompleteDamage(DamageRec& image)
 {
-    image.Duration = -1;
-    image.Trigger = -1;
     const TProcess& process = Process();
     if (!process.MainForm || !process.MainForm->DataManager || !process.SessionDb)
         return;
