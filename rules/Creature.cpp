@@ -110,22 +110,24 @@ void TCreature::ChangeAbility(int ability, int32_t delta)
     value = Saturate(from + delta);
     const int64_t to = value;
     const int a = Crossings(ThresholdsA, from, to);
+    // Bonuses already at the edge of the range stay there.
+    auto add = [](int32_t& field, int64_t delta) { field = Saturate(field + delta); };
     switch (ability + siStrength) {
     case siStrength:
-        AttackMod[0] += a;
+        add(AttackMod[0], a);
         break;
     case siDexterity:
-        AttackMod[1] += a;
-        Armor[0] += a;
-        Armor[1] += a;
+        add(AttackMod[1], a);
+        add(Armor[0], a);
+        add(Armor[1], a);
         break;
     case siMindPower:
-        AttackMod[2] += a;
-        Armor[2] += Crossings(ThresholdsB, from, to);
+        add(AttackMod[2], a);
+        add(Armor[2], Crossings(ThresholdsB, from, to));
         break;
     case siFaith:
-        AttackMod[3] += a;
-        Armor[3] += Crossings(ThresholdsB, from, to);
+        add(AttackMod[3], a);
+        add(Armor[3], Crossings(ThresholdsB, from, to));
         break;
     case siConstitution:
         ChangeStat(siEndMax, Saturate((EvenFloor(to) - EvenFloor(from)) * 3 / 2));

@@ -6,9 +6,13 @@
 #include <string>
 
 #include "FuzzCheck.h"
+#include "app/MainForm.h"
+#include "platform/ScriptedHost.h"
 #include "rules/Creature.h"
 #include "rules/EffectRecords.h"
 #include "rules/Effects.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
 
 namespace {
 
@@ -18,6 +22,20 @@ std::string Written(const TStoredEffects& read)
     for (const TStoredEffect& stored : read.Entries)
         WriteEffectEntry(bytes, *stored.Effect);
     return bytes;
+}
+
+// A game in play, as effects tick in one: a closed session stops every tick.
+void OpenSession()
+{
+    static TScriptedHost host;
+    TProcess& process = Process();
+    if (process.Client)
+        return;
+    host.SetLineSource([](const std::string&) { return std::string("answer ok"); });
+    process.Host = &host;
+    process.MainForm = std::make_unique<TForm1>();
+    process.Client = std::make_unique<TGameClient>(*process.MainForm);
+    process.Client->SessionClosed = false;
 }
 
 } // namespace
@@ -45,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(Written(again) == written, "entries do not survive writing");
 
     // Restored onto a creature, every effect ends once its time is up.
+    OpenSession();
     TPlayer target;
     target.end_max = target.end = 10;
     TEffectsManager effects;
