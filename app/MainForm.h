@@ -15,6 +15,7 @@ class TDataManager;
 class TEffectsManager;
 class TLocationManager;
 class TPlayer;
+class TShopSession;
 
 constexpr int MaxPartySize = 6;
 
@@ -77,6 +78,9 @@ public:
     std::unique_ptr<TDataManager> DataManager;
     std::unique_ptr<TEffectsManager> EffectsManager;
     std::unique_ptr<TLocationManager> LocationManager;
+    // The open shop; shared with its menu loop, which keeps a closed shop alive
+    // until it returns.
+    std::shared_ptr<TShopSession> ShopSession;
     // The option: turn-based instead of real-time fights.
     bool TurnBasedCombat = false;
     // Set by the Exit menu once the book is closed: the program ends.
@@ -107,6 +111,11 @@ private:
     void QuickButtonClick(int quickSlot);
     // N in a turn-based fight: the selected member passes, the next turn starts.
     void NextTurnKey();
+    // The shop panel's buttons: the selected line bought by, sold by or told to
+    // the selected member.
+    void BtnBuyClick();
+    void BtnSellClick();
+    void BtnInfoClick();
     void LblChoiceClick(const std::string& sender);
     void LblChoiceColor(const std::string& sender, TColor color);
 };

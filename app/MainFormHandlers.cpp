@@ -15,6 +15,7 @@
 #include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/ItemUse.h"
+#include "rules/ShopSession.h"
 #include "rules/SkillUse.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptRegistry.h"
@@ -54,11 +55,15 @@ void TForm1::WireHandlers()
     Control("MainGoBtn").OnClick = [](const std::string&) { GameClient().ChooseExit(); };
     for (int slot = 1; slot <= MaxPartySize; ++slot) {
         Control("RadioButton" + std::to_string(slot)).OnClick = [this](const std::string& sender) {
-            Process().SelectedMember = static_cast<int>(Control(sender).Tag);
-            if (const TPlayer* member = Member(Process().SelectedMember))
+            const int selected = static_cast<int>(Control(sender).Tag);
+            Process().SelectedMember = selected;
+            if (const TPlayer* member = Member(selected))
                 for (int quick = 1; quick <= QuickSlotCount; ++quick)
                     Control("BtnQuick" + std::to_string(quick)).Caption =
                         ItemDisplayName(member->QuickSlots[quick - 1].get());
+            // Trading, the sell list follows the member.
+            if (GameClient().Trading && Control("BtnSell").Enabled && ShopSession)
+                ShopSession->ListSellable(selected);
         };
         Control("RadioButton" + std::to_string(slot)).OnDblClick = [this](const std::string&) { AttackBtnClick(); };
         Control("BtnLevelUp" + std::to_string(slot)).OnClick = [this](const std::string& sender) {
@@ -76,6 +81,9 @@ void TForm1::WireHandlers()
     Control("BtnUse").OnClick = BtnUseClick;
     Control("BtnExamine").OnClick = BtnExamineClick;
     Control("BtnRest").OnClick = BtnRestClick;
+    Control("BtnBuy").OnClick = [this](const std::string&) { BtnBuyClick(); };
+    Control("BtnSell").OnClick = [this](const std::string&) { BtnSellClick(); };
+    Control("BtnInfo").OnClick = [this](const std::string&) { BtnInfoClick(); };
     Control("AttackBtn").OnClick = [this](const std::string&) { AttackBtnClick(); };
     Control("BtnUseItem").OnClick = [this](const std::string&) { UseSpecialClick(); };
     Control("BtnUseSkill").OnClick = [this](const std::string&) { UseSkillClick(); };
@@ -227,6 +235,31 @@ void TForm1::NextTurnKey()
     }
     if (CombatSession->Ready)
         CombatSession->NextTurn();
+}
+
+void TForm1::BtnBuyClick()
+{
+    const int selected = Process().SelectedMember;
+    const TPlayer* member = Member(selected);
+    if (!ShopSession || !member || Control("ShopList").ItemIndex < 0)
+        return;
+    if (member->FirstFreeBackpackSlot())
+        ShopSession->Buy(selected);
+    else
+        Host().MessageDlg("Backpack is full.", TMsgDlgType::Information, mbOK);
+}
+
+void TForm1::BtnSellClick()
+{
+    const int selected = Process().SelectedMember;
+    if (ShopSession && Member(selected) && Control("ShopList").ItemIndex >= 0)
+        ShopSession->Sell(selected);
+}
+
+void TForm1::BtnInfoClick()
+{
+    if (ShopSession && Control("ShopList").ItemIndex >= 0 && Control("BtnBuy").Enabled)
+        ShopSession->ShowInfo();
 }
 
 void TForm1::CommandLine()

@@ -14,6 +14,7 @@
 #include "rules/Creature.h"
 #include "rules/Death.h"
 #include "rules/Effects.h"
+#include "rules/ShopSession.h"
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Party.h"
@@ -498,4 +499,31 @@ int32_t TScriptCmd::RandomRange(int32_t low, int32_t high)
 int32_t TScriptCmd::RollDice(int32_t count, int32_t sides)
 {
     return Closed() ? 0 : DiceTotal32(count, sides);
+}
+
+void TScriptCmd::OpenShop(const std::string& title, int32_t saleDiscount, int32_t markup, int64_t shopId)
+{
+    if (Closed())
+        return;
+    TForm1& form = MainForm();
+    // Scripts run inside a shop's menu (its services, the effects' ticks): the
+    // running shop is not freed under its own loop.
+    if (form.ShopSession && form.ShopSession->MenuRunning)
+        return;
+    CloseShop();
+    form.ShopSession = TShopSession::Create(title, saleDiscount, markup, shopId);
+}
+
+void TScriptCmd::AddShopService(const std::string& name, int32_t price, int32_t code)
+{
+    if (!Closed())
+        if (const std::shared_ptr<TShopSession> shop = MainForm().ShopSession)
+            shop->AddService(name, price, code);
+}
+
+void TScriptCmd::RunShop(TScriptObject* script)
+{
+    if (!Closed())
+        if (const std::shared_ptr<TShopSession> shop = MainForm().ShopSession)
+            shop->RunMenu(script);
 }

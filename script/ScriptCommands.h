@@ -71,6 +71,15 @@ public:
     void DeleteGlobal(const std::string& name);
     int32_t RandomRange(int32_t low, int32_t high);
     int32_t RollDice(int32_t count, int32_t sides);
+
+    // Shops. Opening one closes the shop open before, except while a shop's menu
+    // runs, when it does nothing.
+    void OpenShop(const std::string& title, int32_t saleDiscount, int32_t markup, int64_t shopId);
+    // A service on the open shop's additional options; its code 1 identifies, 2
+    // recharges, below 0 or above 100 calls the running script's OnShopService.
+    void AddShopService(const std::string& name, int32_t price, int32_t code);
+    // The open shop's menu until the player leaves; the shop closes then.
+    void RunShop(TScriptObject* script);
 };
 
 // The one command object.

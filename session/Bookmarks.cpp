@@ -201,6 +201,12 @@ bool TGameClient::SaveBookmark(TSaveKind kind)
             Inform("You cannot save while in combat.");
             return true;
         }
+        // The shop's goods are stored when it closes: a save now would keep the
+        // goods as they were and the party's purchases as well.
+        if (Trading) {
+            Inform("You must finish trading first");
+            return true;
+        }
         return false;
     };
     if (refused())
@@ -469,7 +475,7 @@ void TGameClient::RestoreBookmark(const std::string& folder, const TBookmarkImag
 
 void TGameClient::AutosaveOnNewArea(int32_t previousArea)
 {
-    if (previousArea < 0 || !CurrentLocation || CurrentLocation->AreaId == previousArea || Form.InCombat ||
+    if (previousArea < 0 || !CurrentLocation || CurrentLocation->AreaId == previousArea || Form.InCombat || Trading ||
         (Options && Options->ShownCount() > 0))
         return;
     SaveBookmark(TSaveKind::Auto);

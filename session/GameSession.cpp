@@ -13,6 +13,7 @@
 #include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/Effects.h"
+#include "rules/ShopSession.h"
 #include "script/ScriptRegistry.h"
 #include "session/Choices.h"
 #include "session/GameClient.h"
@@ -66,6 +67,7 @@ void TGameClient::CloseBook()
     TProcess& process = Process();
     form.EffectsManager.reset();
     EndCombat();
+    CloseShop();
     form.LocationManager.reset();
     form.DataManager.reset();
     process.Switches.Clear();

@@ -23,6 +23,7 @@ insert into general (name, value) values ('Comments', 'Cindervale, the mining to
 -- Item types of the adventure (20 and above).
 insert into item_types (id, name) values (20, 'Key');
 insert into item_types (id, name) values (21, 'Relic');
+insert into item_types (id, name) values (22, 'Wand');
 
 -- States 51 and above: their names in the party panel, and the script that
 -- hears each round of the state and its end.

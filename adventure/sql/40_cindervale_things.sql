@@ -57,7 +57,7 @@ insert into modifiers (type, id, name, value) values (4, 104, 'end', 8);
 
 -- ---------------------------------------------------------------- item kinds
 -- type: 1 item, 2 spellbook, 3 scroll, 5 potion, 6 armour, 7 small shield,
--- 13 ring, 16 helmet, 20 key, 21 relic. equipped_on: 1 head, 3 torso,
+-- 13 ring, 15 necklace, 16 helmet, 20 key, 21 relic, 22 wand. equipped_on: 1 head, 3 torso,
 -- 9 left hand, 10 a ring finger, 100 a quick slot, 0 not worn.
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21001, 'Lantern', 1, 1, 0, 0, 'lantern.jpg', 0, 0, 100101, 25, 9, 0, 0, 0, 0, 0, 0, 0);
@@ -94,9 +94,15 @@ values (21016, 'Scroll of the Veil of Ash', 3, 1, 1, 1, '', 0, 0, 100116, 60, 10
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21017, 'Prayer Scroll of Mending', 3, 1, 1, 1, '', 0, 0, 100117, 45, 100, 1, 0, 0, 0, 0, 2, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
-values (21018, 'Wand of Sparks', 1, 1, 6, 0, '', 0, 0, 100118, 180, 100, 1, 0, 0, 0, 2, 0, 0);
+values (21018, 'Wand of Sparks', 22, 1, 6, 0, '', 0, 0, 100118, 180, 100, 1, 0, 0, 0, 2, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21019, 'Vial of Rat Poison', 1, 1, 1, 1, '', 0, 0, 100119, 8, 100, 1, 0, 0, 0, 0, 0, 0);
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
+values (21020, 'Miner''s Lucky Charm', 15, 0, 0, 0, '', 0, 0, 100120, 40, 2, 0, 0, 0, 0, 0, 0, 0);
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
+values (21021, 'Trail Rations', 1, 1, 0, 0, '', 0, 0, 100121, 2, 0, 0, 0, 0, 0, 0, 0, 0);
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
+values (21022, 'Coil of Rope', 1, 1, 0, 0, '', 0, 0, 100122, 5, 0, 0, 0, 0, 0, 0, 0, 0);
 
 insert into item_special_uses (item_id, sp_use_id) values (21003, 101);
 insert into item_special_uses (item_id, sp_use_id) values (21004, 102);
@@ -124,8 +130,11 @@ insert into modifiers (type, id, name, value) values (1, 21010, 'ab_dex', -1);
 insert into modifiers (type, id, name, value) values (1, 21011, 'armor_melee', 1);
 insert into modifiers (type, id, name, value) values (1, 21012, 'armor_melee', 1);
 insert into modifiers (type, id, name, value) values (1, 21012, 'armor_missile', 1);
+insert into modifiers (type, id, name, value) values (1, 21020, 'res_poison', 10);
+insert into modifiers (type, id, name, value) values (1, 21020, 'ab_const', 1);
 
 insert into extended_data (type, id, name, value) values (1, 21007, 'NotIdentifiedName', 'a tarnished copper ring');
+insert into extended_data (type, id, name, value) values (1, 21020, 'NotIdentifiedName', 'a soot-blackened charm');
 insert into extended_data (type, id, name, value) values (1, 21018, 'RechargePrice', '10');
 
 -- Who may use what: class 1 Warrior, 2 Wizard, 3 Priest, 4 Thief, 5 Pirate,
@@ -134,7 +143,7 @@ insert into extended_data (type, id, name, value) values (1, 21018, 'RechargePri
 insert into item_usable_by (template_id, class_id)
 select kind.column1, cls.column1
 from (values (21001), (21002), (21003), (21004), (21005), (21006), (21007), (21008),
-             (21009), (21014), (21015), (21019)) as kind,
+             (21009), (21014), (21015), (21019), (21020), (21021), (21022)) as kind,
      (values (1), (2), (3), (4), (5), (6), (7), (8), (9), (10), (21)) as cls;
 insert into item_usable_by (template_id, class_id)
 select kind.column1, cls.column1
@@ -292,11 +301,20 @@ insert into creature_templates (id, name, type_id, script_id, desc_id, endurance
 values (30005, 'Goblin Raider', 2, 0, 100205, 9, 9, 0, 0, 4, 1, 55,
   2, 2, 0, 0, 1, 0, 1,
   1, 6, 1, 0, 2, 2, 0, 0, 104);
+-- The looter of the Burnt House found a wand in the ashes, and one turn in
+-- three it looses a spark from it instead of stabbing.
+insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
+  ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
+  attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
+values (30006, 'Goblin Looter', 2, 500145, 100206, 9, 9, 0, 0, 4, 1, 65,
+  2, 2, 2, 0, 1, 0, 1,
+  1, 6, 1, 0, 2, 2, 0, 0, 104);
 
 insert into extended_data (type, id, name, value) values (3, 30001, 'AtkMsg', 'The rat bites ??:~<c:#FF0000>HIT|The rat snaps at ??:MISSED');
 insert into extended_data (type, id, name, value) values (3, 30002, 'AtkMsg', 'The Rat King tears at ?? with a dozen mouths:~<c:#FF0000>HIT|The Rat King lunges at ??:MISSED');
 insert into extended_data (type, id, name, value) values (3, 30003, 'AtkMsg', 'The dog savages ??:~<c:#FF0000>HIT|The dog snaps at ??:MISSED');
 insert into extended_data (type, id, name, value) values (3, 30005, 'AtkMsg', 'The goblin lunges at ?? with its knife:~<c:#FF0000>HIT|The goblin''s knife scrapes past ??:MISSED');
+insert into extended_data (type, id, name, value) values (3, 30006, 'AtkMsg', 'The goblin lunges at ?? with its knife:~<c:#FF0000>HIT|The goblin''s knife scrapes past ??:MISSED');
 
 -- What the creatures carry. Place: 1..15 pack, 108 right hand, 201 first quick slot.
 insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30002, 21003, 1, 201);  -- the rat king hoards a draught
@@ -304,12 +322,15 @@ insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) va
 insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30004, 21004, 1, 1);
 insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30005, 22002, 2, 108);  -- the goblin's knife
 insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30005, 21002, 1, 1);
+insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30006, 22002, 2, 108);  -- the looter's knife,
+insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30006, 21018, 1, 201);  -- the wand it found
+insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30006, 21020, 1, 1);    -- and a miner's charm
 
 -- Base rows, copied when more of a kind are called up; then the placed ones.
 insert into creatures (id, template_id) select id, id from creature_templates where id between 30001 and 30099;
 insert into creatures (id, template_id) values (30101, 30003);  -- the stray dog on Slag Row
 insert into creatures (id, template_id) values (30102, 30004);  -- the cutpurse in Ashen Lane
-insert into creatures (id, template_id) values (30103, 30005);  -- the goblin picking through the Burnt House
+insert into creatures (id, template_id) values (30103, 30006);  -- the goblin picking through the Burnt House
 insert into creatures (id, template_id) values (30104, 30001);  -- rats in the Chandler's Cellar
 insert into creatures (id, template_id) values (30105, 30001);
 insert into creatures (id, template_id) values (30106, 30001);
@@ -371,6 +392,8 @@ insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 21002
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 21003, 5, 4);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 21004, 5, 6);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 21019, 5, 5);
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 21021, 5, 10);
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 21022, 5, 4);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 22004, 6, 1);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 22005, 6, 6);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 22006, 6, 4);
@@ -390,7 +413,7 @@ insert into shop_contents (shop_id, cont_id, type_id, stack) values (1012, 21008
 
 -- What each shop buys. Item types: 1 item, 2 spellbook, 3 scroll, 4 gem,
 -- 5 potion, 6 armour, 7..9 shields, 13 ring, 14 bracelet, 15 necklace,
--- 16 helmet, 19 gauntlets. Weapon types as above.
+-- 16 helmet, 19 gauntlets, 22 wand. Weapon types as above.
 insert into items_to_buy (shop_id, item_type_id) values (1015, 6);
 insert into items_to_buy (shop_id, item_type_id) values (1015, 7);
 insert into items_to_buy (shop_id, item_type_id) values (1015, 8);
@@ -414,3 +437,4 @@ insert into items_to_buy (shop_id, item_type_id) values (1012, 4);
 insert into items_to_buy (shop_id, item_type_id) values (1012, 13);
 insert into items_to_buy (shop_id, item_type_id) values (1012, 14);
 insert into items_to_buy (shop_id, item_type_id) values (1012, 15);
+insert into items_to_buy (shop_id, item_type_id) values (1012, 22);

@@ -1,5 +1,5 @@
 // Tamsin's Provisions: the halfling on her high stool sees every shelf and
-// every pocket.
+// every pocket, and sells food, torches, rope and potions, and a hunter's gear.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/TownScripts.h"
@@ -18,6 +18,8 @@ public:
         else
             Tamsin.Say("Come in, wipe your boots! Word is you cleared out those rats. I'll be stuck with a dozen "
                        "vials of poison now, you know.");
+        Cmd().OpenShop("Tamsin's Provisions", 10, 15, 1017);
+        Cmd().RunShop(this);
         return -1;
     }
 };

@@ -1,4 +1,6 @@
 // The Almonry: old Sister Agna minds the counter while Ysolde keeps the nave.
+// The sisters sell remedies near cost, and name what a thing really is.
+#include "rules/ShopSession.h"
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/TownScripts.h"
@@ -13,6 +15,9 @@ public:
     {
         Agna.Say("Draughts, tonics, prayers on linen. Every coin goes to the families of the fourth shift, so don't "
                  "haggle with an old woman.");
+        Cmd().OpenShop("The Almonry", 50, 10, 1011);
+        Cmd().AddShopService("Have Sister Agna name an item", 10, IdentifyService);
+        Cmd().RunShop(this);
         return -1;
     }
 };

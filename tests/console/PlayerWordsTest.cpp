@@ -7,6 +7,9 @@
 #include <sstream>
 
 #include "rules/Creature.h"
+#include "script/ScriptClasses.h"
+#include "script/ScriptCommands.h"
+#include "script/ScriptObject.h"
 #include "support/AdventureFolder.h"
 #include "support/EngineFixture.h"
 #include "ui/console/OutputEcho.h"
@@ -22,11 +25,30 @@ insert into areas (id, name, width, height) values (1, 'Riverlands', 4, 4);
 insert into texts (id, file, text) values (1, 'ford.txt', 'A shallow ford.'),
   (2, 'j_ford.txt', 'At the Ford' || char(10) || 'We crossed the river at dawn.'),
   (3, 'q_ferry.txt', 'The Ferryman' || char(10) || 'Find the ferryman''s lost pole.');
-insert into locations (id, name, intro_id, desc_id, brief, area_id) values
-  (1, 'The Ford', 0, 1, 'A shallow ford.', 1), (2, 'The Far Bank', 0, 0, 'Reeds and mud.', 1);
+insert into locations (id, name, intro_id, desc_id, brief, area_id, script_id) values
+  (1, 'The Ford', 0, 1, 'A shallow ford.', 1, 0), (2, 'The Far Bank', 0, 0, 'Reeds and mud.', 1, 0),
+  (3, 'The Ferry Store', 0, 0, 'Nets and rope.', 1, 990301);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values
-  (2, 1, 'the far bank', 1, 1), (1, 2, 'the ford', 3, 1);
+  (2, 1, 'the far bank', 1, 1), (1, 2, 'the ford', 3, 1), (3, 2, 'the ferry store', 2, 1), (2, 3, 'the far bank', 4, 1);
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, equipped_on, special_uses,
+                            used_if_on, base_price)
+  values (1, 'Rope', 1, 1, 0, 0, 0, 0, 0, 10);
+insert into items (id, template_id) values (1, 1);
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (3, 1, 5, 2);
+insert into items_to_buy values (3, 1);
 )SQL";
+
+// The ferry store's keeper: a shop without markup that buys rope back at 90 %.
+class TFerryStore : public TScriptObject {
+public:
+    int32_t OnEnter() override
+    {
+        Cmd().OpenShop("The Ferry Store", 10, 0, 3);
+        Cmd().RunShop(this);
+        return -1;
+    }
+};
+constexpr int64_t FerryStoreScript = 990301;
 
 // Through the creation pages to the name: the form's NEXT is always 2.
 const std::vector<std::string> ToTheNamePage = {"start", "y", "2", "2", "2", "2", "2", "2"};
@@ -43,6 +65,7 @@ protected:
         Echo.emplace(Form().RichEdit1, TTerminalLook{}, Out);
         Words.emplace(TestHost, Form(), *Echo, Out, [this](const std::string& prompt) { return Read(prompt); });
         TestHost.SetLineSource([this](const std::string& waiting) { return Words->NextLine(waiting); });
+        RegisterScriptClass(FerryStoreScript, [] { return std::unique_ptr<TScriptObject>(std::make_unique<TFerryStore>()); });
     }
 
     // Types the lines in turn; afterwards each line's answer is what was written
@@ -185,4 +208,30 @@ TEST_F(PlayerWordsTest, ViewsShowWhatTheSessionHolds)
         << AnswerTo("journal again");
     EXPECT_NE(AnswerTo("quests again").find("* The Ferryman\n  Find the ferryman's lost pole.\n"), std::string::npos)
         << AnswerTo("quests again");
+}
+
+TEST_F(PlayerWordsTest, AtAShopAWordAndALineNumberBuyOrSell)
+{
+    std::vector<std::string> lines = ToTheNamePage;
+    lines.insert(lines.end(), {"name Brenna", "2", "", "n"});
+    Type(lines);
+    const int32_t gold = GameClient().PartyGold;
+    ASSERT_GE(gold, 10);
+    Type({"e", "sell 1", "buy 3", "buy 1", "3", "member 2", "sell 1", "4"});
+    EXPECT_NE(AnswerTo("e").find("[The Ferry Store] The party has " + std::to_string(gold) + " gold; Brenna trades"),
+              std::string::npos)
+        << AnswerTo("e");
+    EXPECT_NE(AnswerTo("e").find("   [1] (2) 10gp Rope\n"), std::string::npos) << AnswerTo("e");
+    EXPECT_NE(AnswerTo("sell 1").find("The shop shows its goods now: buy and a number buys one.\n"), std::string::npos);
+    EXPECT_NE(AnswerTo("buy 3").find("The shop's list has lines 1 to 1: buy and a number picks one.\n"),
+              std::string::npos);
+    // The line picked and BUY pressed: the rope is Brenna's, and one is left.
+    EXPECT_NE(AnswerTo("buy 1").find("   [1] 10gp Rope\n"), std::string::npos) << AnswerTo("buy 1");
+    EXPECT_NE(AnswerTo("3").find("   [1] 9gp Rope\n"), std::string::npos) << AnswerTo("3");
+    EXPECT_EQ(AnswerTo("member 2").substr(0, 22), "There is no member 2.\n");
+    EXPECT_NE(AnswerTo("sell 1").find("   nothing\n"), std::string::npos) << AnswerTo("sell 1");
+    EXPECT_EQ(GameClient().PartyGold, gold - 1);
+    EXPECT_EQ(Form().Member(1)->Backpack[0], nullptr);
+    EXPECT_FALSE(GameClient().Trading);
+    EXPECT_EQ(Out.str().find("line "), std::string::npos) << Out.str();
 }

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -111,6 +112,27 @@ TEST_F(MainWindowTest, EveryPageFitsItsWindowWithNothingOnTopOfAnything)
                     ADD_FAILURE() << where << fault;
         }
     }
+}
+
+TEST_F(MainWindowTest, WhileTradingTheShopPanelTakesTheMapsPlaceWithADozenLinesInView)
+{
+    ShowChoices();
+    Form.Control("PanelMap").Visible = false;
+    Form.Control("PanelShop").Visible = true;
+    Form.Control("LblShopName").Caption = "Tamsin's Provisions";
+    TControlState& list = Form.Control("ShopList");
+    for (int line = 1; line <= 12; ++line)
+        list.Items.push_back("(" + std::to_string(line) + ") 34gp Healing Draught(3)");
+    Window.Sync();
+    Window.resize(800, 600);
+    QCoreApplication::processEvents();
+    for (const std::string& fault : OutsideOf(Window, Window.geometry()))
+        ADD_FAILURE() << fault;
+    for (const std::string& fault : Overlapping(Window, JournalLayers))
+        ADD_FAILURE() << fault;
+    const auto* goods = Window.findChild<QListWidget*>("ShopList");
+    ASSERT_NE(goods, nullptr);
+    EXPECT_GE(goods->viewport()->height(), 12 * goods->sizeHintForRow(0));
 }
 
 TEST_F(MainWindowTest, TheWindowGrowsAndTheOutputPaneAndPanelsWithIt)

@@ -10,6 +10,7 @@
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "ui/console/OutputEcho.h"
+#include "ui/console/ShopPage.h"
 #include "ui/console/TextViews.h"
 #include "world/Location.h"
 
@@ -119,7 +120,8 @@ void TPlayerWords::ShowHelp() const
            "Fight: attack, stop (the selected member's attack), next (the next turn of a turn-based fight),\n"
            "skill (one of the selected member's skills).\n"
            "Items: cast or special (what a worn item does), use 1, use 2, use 3 (the quick items).\n"
-           "See: party, inventory (or party 2, inventory 2), journal, quests, map.\n"
+           "See: party, inventory (or party 2, inventory 2), journal, quests, map; member 2 selects the second member.\n"
+           "Shops: buy 3 buys line 3 of the shop's list, info 3 tells of it, sell 3 sells it.\n"
            "Game: start begins the adventure, details tells of it, command opens the command line, quit ends.\n"
            "On a page a number chooses and name followed by a text fills the name; yes or no answers a question.\n"
            "Authors and testers: every command-script line works here too (click NAME, menu NAME, show).\n"
@@ -159,6 +161,7 @@ std::optional<std::string> TPlayerWords::Ask()
             Page.Draw(*form, Out);
         break;
     default:
+        DrawShopPage(Out, Form);
         for (const std::string& caption : ShownChoices())
             Out << "  " << AsUtf8(caption) << '\n';
         break;
@@ -249,6 +252,21 @@ std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const 
     return line;
 }
 
+std::optional<std::string> TPlayerWords::PickMember(const std::string& number)
+{
+    const int slot = StrToIntDef(number, 0);
+    const TControlState* radio = Form.Find("RadioButton" + std::to_string(slot));
+    if (!radio || !Form.Member(slot)) {
+        Out << "There is no member " << number << ".\n";
+        return std::nullopt;
+    }
+    if (!radio->Enabled) {
+        Out << AsUtf8(Form.Member(slot)->Name) << " cannot act now.\n";
+        return std::nullopt;
+    }
+    return "click " + radio->Name;
+}
+
 std::optional<std::string> TPlayerWords::Choice(int number)
 {
     const int shown = static_cast<int>(ShownChoices().size());
@@ -280,6 +298,14 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
     if (IsNumber(word))
         return Choice(StrToIntDef(word, 0));
     const std::string first = FirstWord(word);
+    if (first == "member")
+        return SaidNoBook() ? std::nullopt : PickMember(Trim(word.substr(first.size())));
+    if (const auto lines = ShopWordLines(Form, word, Out)) {
+        if (lines->empty())
+            return std::nullopt;
+        Pending.assign(lines->begin() + 1, lines->end());
+        return lines->front();
+    }
     for (const TViewWord& view : ViewWords) {
         if (first == view.Typed && !SaidNoBook())
             ShowView(Out, Form, view.View, StrToIntDef(Trim(word.substr(first.size())), 0));
@@ -338,6 +364,11 @@ std::optional<std::string> TPlayerWords::Interpret(const std::string& typed)
 
 std::optional<std::string> TPlayerWords::NextLine(const std::string&)
 {
+    if (!Pending.empty()) {
+        std::string line = std::move(Pending.front());
+        Pending.pop_front();
+        return line;
+    }
     for (;;) {
         // Real time passes for the timers while the player reads and types.
         const auto now = std::chrono::steady_clock::now();

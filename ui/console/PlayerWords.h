@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -37,6 +38,8 @@ private:
     std::optional<std::string> AtWindow(const std::string& typed, const std::string& word);
     // A numbered choice of the main window.
     std::optional<std::string> Choice(int number);
+    // The radio button of member N, when it may be picked.
+    std::optional<std::string> PickMember(const std::string& number);
     // A command-script line as typed; other words get the answer unknown.
     std::optional<std::string> ScriptLine(const std::string& typed, const std::string& unknown);
     // Leaving the creation pages throws the character away: only when the player says yes.
@@ -54,4 +57,6 @@ private:
     TReadLine ReadLine;
     std::chrono::steady_clock::time_point LastPrompt;
     TFormPage Page;
+    // The lines still to give of a word that stands for several (buy 2).
+    std::deque<std::string> Pending;
 };
