@@ -8,7 +8,7 @@
 #include "platform/Host.h"
 #include "rules/Creature.h"
 #include "rules/ItemCharges.h"
-#include "rules/SpecialUses.h"
+#include "rules/Casting.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "world/Location.h"

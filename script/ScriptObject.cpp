@@ -5,7 +5,7 @@
 #include "rules/Attributes.h"
 #include "rules/Creature.h"
 #include "rules/DamageRules.h"
-#include "rules/SpecialUses.h"
+#include "rules/Casting.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "session/StyledText.h"

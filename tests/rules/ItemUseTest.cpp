@@ -6,7 +6,7 @@
 #include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/ItemUse.h"
-#include "rules/SpecialUses.h"
+#include "rules/Casting.h"
 #include "script/ScriptClasses.h"
 #include "script/ScriptObject.h"
 #include "support/EngineFixture.h"

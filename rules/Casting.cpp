@@ -1,4 +1,4 @@
-#include "rules/SpecialUses.h"
+#include "rules/Casting.h"
 
 #include <algorithm>
 #include <memory>
