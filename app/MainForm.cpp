@@ -75,6 +75,7 @@ TForm1::TForm1() : TFormModel("Form1", "Vellumora Engine 1.6")
     CreateMapTab();
     CreateJournalTab();
     CreateMenus();
+    CreateBackpackMenu();
     Add("StatusBar1", TControlKind::StatusBar);
 
     auto& pages = Control("PageControl1");

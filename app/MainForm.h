@@ -12,6 +12,8 @@
 class TCombatSession;
 class TCreature;
 class TDataManager;
+class TItem;
+struct TPackSlot;
 class TEffectsManager;
 class TLocationManager;
 class TPlayer;
@@ -47,6 +49,11 @@ public:
     ~TForm1() override;
 
     void KeyUp(int key) override;
+    // Backpack and quick labels onto each other and onto the equipment lists.
+    bool DragOver(const std::string& source, const std::string& target) override;
+    void DragDrop(const std::string& source, const std::string& target) override;
+    // The backpack menu over a backpack or quick label that holds an item.
+    std::string ContextPopup(const std::string& name) override;
     // The close button: refused while trading or while choices are pending;
     // otherwise the book is closed after the save question.
     bool CloseQuery() override;
@@ -81,6 +88,8 @@ public:
     // The open shop; shared with its menu loop, which keeps a closed shop alive
     // until it returns.
     std::shared_ptr<TShopSession> ShopSession;
+    // The label the backpack menu was opened on.
+    std::string PopupComponent;
     // The option: turn-based instead of real-time fights.
     bool TurnBasedCombat = false;
     // Set by the Exit menu once the book is closed: the program ends.
@@ -92,6 +101,8 @@ private:
     void CreateMapTab();
     void CreateJournalTab();
     void CreateMenus();
+    void CreateBackpackMenu();
+    void WireMemberTab(int slot);
 
     void WireHandlers();
     // A failed save of the options, said the first time only.
@@ -116,6 +127,20 @@ private:
     void BtnBuyClick();
     void BtnSellClick();
     void BtnInfoClick();
+    // The member tab: an equipment list's entry chosen, a label double-clicked,
+    // the pointer over a label, the Stats button.
+    void BodyListChange(const std::string& sender);
+    void SlotLabelDblClick(const std::string& sender);
+    void SlotLabelHover(const std::string& sender, bool entering);
+    void BtnStatsClick(int slot);
+    // Trading, the sell list is made again: it names backpack slots.
+    void AfterInventoryChange();
+    // The backpack menu's entries, on the label it was opened on.
+    void BackpackMenuClick(const std::string& entry);
+    void UseWith(TPlayer& member, int backpackSlot);
+    void InsertInto(TPlayer& member, const TPackSlot& from);
+    void CopySpellClick(TPlayer& member, int backpackSlot);
+    void ViewContents(TPlayer& member, int backpackSlot);
     void LblChoiceClick(const std::string& sender);
     void LblChoiceColor(const std::string& sender, TColor color);
 };

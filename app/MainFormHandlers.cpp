@@ -65,6 +65,7 @@ void TForm1::WireHandlers()
             if (GameClient().Trading && Control("BtnSell").Enabled && ShopSession)
                 ShopSession->ListSellable(selected);
         };
+        WireMemberTab(slot);
         Control("RadioButton" + std::to_string(slot)).OnDblClick = [this](const std::string&) { AttackBtnClick(); };
         Control("BtnLevelUp" + std::to_string(slot)).OnClick = [this](const std::string& sender) {
             Control(sender).Enabled = false;

@@ -20,6 +20,7 @@ const TCommandWord CommandWords[] = {
     {"type", TScriptCommand::Type, true},
     {"select", TScriptCommand::Select, true},
     {"drag", TScriptCommand::Drag, true},
+    {"popup", TScriptCommand::Popup, true},
     {"tab", TScriptCommand::Tab, true},
     {"close", TScriptCommand::Close, false},
     {"answer", TScriptCommand::Answer, true},

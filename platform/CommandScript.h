@@ -29,6 +29,7 @@ enum class TScriptCommand {
     Type,
     Select,
     Drag,
+    Popup,
     Tab,
     Close,
     Answer,

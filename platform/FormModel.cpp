@@ -145,6 +145,11 @@ bool TFormModel::DragOver(const std::string&, const std::string&)
 
 void TFormModel::DragDrop(const std::string&, const std::string&) {}
 
+std::string TFormModel::ContextPopup(const std::string&)
+{
+    return {};
+}
+
 bool TFormModel::CloseQuery()
 {
     ModalResult = mrCancel;

@@ -38,6 +38,8 @@ enum class TControlKind {
     RichEdit,
     Menu,
     MenuItem,
+    // A context menu: shown where the pointer is, over the control it was opened on.
+    PopupMenu,
     StatusBar,
 };
 
@@ -71,6 +73,8 @@ struct TControlState {
     std::shared_ptr<const TPicture> Picture;
     TCursor Cursor = TCursor::Default;
     std::string Text;
+    // The user may drag the control onto another (drag-over decides where).
+    bool Draggable = false;
 
     THandler OnClick;
     THandler OnDblClick;
@@ -136,6 +140,9 @@ public:
     // Whether source may be dropped on target.
     virtual bool DragOver(const std::string& source, const std::string& target);
     virtual void DragDrop(const std::string& source, const std::string& target);
+    // A right click on a control: the name of the context menu to show over it,
+    // or empty for none.
+    virtual std::string ContextPopup(const std::string& name);
     // The close button. Dialogs close as cancelled; a window may refuse.
     virtual bool CloseQuery();
 

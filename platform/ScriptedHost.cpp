@@ -391,6 +391,10 @@ void TScriptedHost::DeliverToForm(const TScriptLine& line, TFormModel& form)
             form.DragDrop(source, target);
         return;
     }
+    case TScriptCommand::Popup:
+        if (needControl(argument) && form.ContextPopup(argument).empty())
+            Fail(line, argument + " has no menu to open now");
+        return;
     case TScriptCommand::Close:
         if (&form == MainWindow) {
             if (form.CloseQuery())

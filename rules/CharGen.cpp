@@ -80,8 +80,8 @@ int Column(const TStringHash* row, const std::string& column)
     return row && row->Exists(column) ? StrToIntDef(row->GetItem(column), 0) : 0;
 }
 
-// What the pointer resting on a skill's name shows: the built-in skill's text, or
-// the adventure's description of its own skill.
+} // namespace
+
 std::string SkillDescription(const std::string& skillName)
 {
     if (const int index = BuiltInSkillIndex(skillName); index >= 0)
@@ -92,7 +92,11 @@ std::string SkillDescription(const std::string& skillName)
     return description;
 }
 
-} // namespace
+const char* MasteryLevelName(int level)
+{
+    return MasteryLevels[std::clamp(level, 0, 7)];
+}
+
 
 TCharGen::TCharGen(TPlayer& player) : Player(player)
 {
@@ -309,7 +313,7 @@ void TCharGen::ShowWeapons()
         const int level = Player.Mastery[mastery] + (WeaponRaised[mastery] ? 1 : 0);
         Form.Control(WeaponSpins[mastery]).Position = level;
         TControlState& label = Form.Control("Lbl_WM_" + std::to_string(mastery + 1));
-        label.Caption = MasteryLevels[std::clamp(level, 0, 7)];
+        label.Caption = MasteryLevelName(level);
         label.FontColor = WeaponRaised[mastery] ? clBlue : clBlack;
     }
     Form.Control("LblWeaponPoints").Caption = "Points Remaining " + std::to_string(WeaponPointsLeft);

@@ -12,6 +12,12 @@
 
 class TPlayer;
 
+// What the pointer resting on a skill's name shows: the built-in skill's text, or
+// the adventure's description of its own skill.
+std::string SkillDescription(const std::string& skillName);
+// "Untrained" (0) to "Grand Master" (7).
+const char* MasteryLevelName(int level);
+
 class TCharGen {
 public:
     explicit TCharGen(TPlayer& player);

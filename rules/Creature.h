@@ -65,6 +65,7 @@ public:
     TItem* BodyItem(int slot);
     // What a body slot holds (the two-handed weapon for both hands), or null.
     const TItem* HeldInBodySlot(int slot) const;
+    TItem* HeldInBodySlot(int slot);
     // 1..15, or 0 when the backpack is full.
     int FirstFreeBackpackSlot() const;
     // These take the item over on success and leave it with the caller otherwise
@@ -81,8 +82,9 @@ public:
     std::unique_ptr<TItem> TakeItemById(int64_t id);
     std::unique_ptr<TItem> TakeItemByName(const std::string& name);
     // Wears the item in a body slot with its modifiers. On success item holds
-    // what the slot held before (or nothing).
-    bool Equip(std::unique_ptr<TItem>& item, int slot);
+    // what the slot held before (or nothing). Without askWorn the worn item's
+    // removal event is taken as already agreed.
+    bool Equip(std::unique_ptr<TItem>& item, int slot, bool askWorn = true);
     std::unique_ptr<TItem> Unequip(int slot);
     std::unique_ptr<TItem> UnequipById(int64_t id);
     // The level of a skill by code (SK_...) or display name; -1 without it.

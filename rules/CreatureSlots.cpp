@@ -1,4 +1,6 @@
 // The backpack, quick slots and body slots of a creature.
+#include <utility>
+
 #include "platform/Host.h"
 #include "rules/Creature.h"
 #include "rules/Skills.h"
@@ -52,6 +54,11 @@ const TItem* TCreature::HeldInBodySlot(int slot) const
     if (slot == bsLHand && TwoHandedInBothHands)
         return BodySlots[bsRHand].get();
     return slot >= 0 && slot < BodySlotCount ? BodySlots[slot].get() : nullptr;
+}
+
+TItem* TCreature::HeldInBodySlot(int slot)
+{
+    return const_cast<TItem*>(std::as_const(*this).HeldInBodySlot(slot));
 }
 
 int TCreature::FirstFreeBackpackSlot() const

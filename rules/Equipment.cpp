@@ -68,7 +68,7 @@ void TCreature::Wear(const TItem& item, int sign)
     }
 }
 
-bool TCreature::Equip(std::unique_ptr<TItem>& item, int slot)
+bool TCreature::Equip(std::unique_ptr<TItem>& item, int slot, bool askWorn)
 {
     if (!item || slot < 0 || slot >= BodySlotCount)
         return false;
@@ -81,7 +81,7 @@ bool TCreature::Equip(std::unique_ptr<TItem>& item, int slot)
     if (!item->EquipSlots.test(slot) || (slot == bsLHand && IsTwoHanded(item.get())))
         return false;
     TItem* occupying = slot == bsLHand && TwoHandedInBothHands ? BodySlots[bsRHand].get() : BodySlots[slot].get();
-    if (occupying && player &&
+    if (occupying && player && askWorn &&
         RunScriptOnce(seOnUnequip, this, TScriptParam{}, occupying, nullptr, occupying->ScriptId) == 0)
         return false;
     std::unique_ptr<TItem> previous;

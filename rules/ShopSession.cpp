@@ -5,6 +5,7 @@
 #include <exception>
 #include <limits>
 
+#include "app/GraphicInfoForm.h"
 #include "app/MainForm.h"
 #include "data/Convert.h"
 #include "data/DataManager.h"
@@ -294,17 +295,8 @@ void TShopSession::Sell(int slot)
 void TShopSession::ShowInfo()
 {
     const TGoodsEntry* entry = GoodsLine(MainForm().Control("ShopList").ItemIndex);
-    if (!Current() || !entry)
-        return;
-    const TItem& object = *entry->Object;
-    AppendText("");
-    AppendText(ActionTextStyle + ItemDisplayName(&object) + ": " + std::to_string(entry->Price) + " gold");
-    if (!object.Identified)
-        return;
-    std::vector<std::string> lines;
-    MainForm().DataManager->GetTextById(object.DescId, lines);
-    for (const std::string& line : lines)
-        AppendText(line);
+    if (Current() && entry)
+        ShowItemInformation(*entry->Object, MainForm().Member(Process().SelectedMember));
 }
 
 int TShopSession::Offer(const std::vector<std::string>& entries)

@@ -145,6 +145,7 @@ void TGameClient::RefreshMemberPanel(int slot)
     RefreshMemberGauges(slot);
     form.Control("RadioButton" + number).Caption = member->Name;
     form.Control("TabSheet" + std::to_string(slot + 1)).Caption = member->Name;
+    form.Control("GiveTo_" + number).Caption = member->Name;
     form.Control("Level" + number).Caption = std::to_string(member->level);
     form.Control("Experience" + number).Caption = std::to_string(member->experience);
     form.Control("NextLevel" + number).Caption = std::to_string(member->next_level);
@@ -208,6 +209,7 @@ void TGameClient::ClearMemberPanel(int slot)
     RefreshMemberGauges(slot);
     form.Control("RadioButton" + number).Caption = "Character " + number;
     form.Control("TabSheet" + std::to_string(slot + 1)).Caption = "Character " + number;
+    form.Control("GiveTo_" + number).Caption = "Character " + number;
     for (const char* stem : {"Level", "Experience", "NextLevel", "Strength", "Dexterity", "MindPower", "Faith",
                              "Constitution", "Gold"})
         form.Control(stem + number).Caption = "0";
@@ -239,7 +241,7 @@ void TGameClient::EnableMemberPanel(int slot, bool on)
         return;
     RefreshMemberGauges(slot);
     const std::string number = std::to_string(slot);
-    std::vector<std::string> names = {"TabSheet" + std::to_string(slot + 1), "Level" + number, "Experience" + number,
+    std::vector<std::string> names = {"TabSheet" + std::to_string(slot + 1), "GiveTo_" + number, "Level" + number, "Experience" + number,
                                       "NextLevel" + number, "BtnStats" + number, "Gold" + number};
     for (const char* stem : {"Strength", "Dexterity", "MindPower", "Faith", "Constitution"})
         names.push_back(stem + number);

@@ -199,6 +199,7 @@ QWidget* MakeControlWidget(TControlKind kind, QWidget* parent)
         return new QWidget(parent);
     case TControlKind::Menu:
     case TControlKind::MenuItem:
+    case TControlKind::PopupMenu:
         break;
     }
     return nullptr;
