@@ -70,6 +70,24 @@ std::optional<TBodyList> ParseBodyList(const std::string& name)
     return std::nullopt;
 }
 
+// The item a slot label shows, with its member, while a book is open.
+struct TLabelledItem {
+    int Number = 0;
+    TPackSlot Slot;
+    TPlayer* Member = nullptr;
+    TItem* Item = nullptr;
+};
+
+std::optional<TLabelledItem> ItemOfLabel(const TForm1& form, const std::string& name)
+{
+    const auto label = ParseSlotLabel(name);
+    TPlayer* member = label && BookOpen() ? form.Member(label->Member) : nullptr;
+    TItem* item = member ? ItemAt(*member, label->Slot) : nullptr;
+    if (!item)
+        return std::nullopt;
+    return TLabelledItem{label->Member, label->Slot, member, item};
+}
+
 void Inform(const std::string& message)
 {
     Host().MessageDlg(message, TMsgDlgType::Information, mbOK);
@@ -129,21 +147,16 @@ void TForm1::WireMemberTab(int slot)
 
 bool TForm1::DragOver(const std::string& source, const std::string& target)
 {
-    const auto from = ParseSlotLabel(source);
+    const auto from = ItemOfLabel(*this, source);
     const TControlState* dragged = Find(source);
     const TControlState* onto = Find(target);
-    if (!BookOpen() || !from || !dragged || !onto || !dragged->Enabled || !onto->Enabled ||
-        dragged->Caption == "EMPTY")
-        return false;
-    TPlayer* member = Member(from->Member);
-    TItem* item = member ? ItemAt(*member, from->Slot) : nullptr;
-    if (!item)
+    if (!from || !dragged || !onto || !dragged->Enabled || !onto->Enabled || dragged->Caption == "EMPTY")
         return false;
     if (const auto to = ParseSlotLabel(target))
-        return to->Member == from->Member && MayDropOnSlot(*member, from->Slot, to->Slot);
+        return to->Member == from->Number && MayDropOnSlot(*from->Member, from->Slot, to->Slot);
     if (const auto body = ParseBodyList(target))
-        return body->Member == from->Member && from->Slot.Area == TPackArea::Backpack &&
-               MayWear(*member, *item, body->Slot);
+        return body->Member == from->Number && from->Slot.Area == TPackArea::Backpack &&
+               MayWear(*from->Member, *from->Item, body->Slot);
     return false;
 }
 
@@ -151,25 +164,21 @@ void TForm1::DragDrop(const std::string& source, const std::string& target)
 {
     if (!DragOver(source, target))
         return;
-    const auto from = ParseSlotLabel(source);
-    TPlayer& member = *Member(from->Member);
+    const auto from = ItemOfLabel(*this, source);
     if (const auto to = ParseSlotLabel(target))
-        DropOnSlot(member, from->Slot, to->Slot);
+        DropOnSlot(*from->Member, from->Slot, to->Slot);
     else if (const auto body = ParseBodyList(target))
-        WearFromBackpack(member, from->Slot.Slot, body->Slot);
+        WearFromBackpack(*from->Member, from->Slot.Slot, body->Slot);
     AfterInventoryChange();
 }
 
 std::string TForm1::ContextPopup(const std::string& name)
 {
-    const auto label = ParseSlotLabel(name);
+    const auto labelled = ItemOfLabel(*this, name);
     const TControlState* control = Find(name);
-    if (!BookOpen() || !label || !control || !control->Enabled || control->Caption == "EMPTY")
+    if (!labelled || !control || !control->Enabled || control->Caption == "EMPTY")
         return {};
-    TPlayer* member = Member(label->Member);
-    const TItem* item = member ? ItemAt(*member, label->Slot) : nullptr;
-    if (!item)
-        return {};
+    const TItem* item = labelled->Item;
     PopupComponent = name;
     for (int index = 0; Find(CustomActionStem + std::to_string(index)); ++index)
         Remove(CustomActionStem + std::to_string(index));
@@ -214,13 +223,12 @@ void TForm1::BodyListChange(const std::string& sender)
 
 void TForm1::SlotLabelDblClick(const std::string& sender)
 {
-    const auto label = ParseSlotLabel(sender);
-    TPlayer* member = label && BookOpen() ? Member(label->Member) : nullptr;
-    TItem* item = member ? ItemAt(*member, label->Slot) : nullptr;
-    if (!item)
+    const auto labelled = ItemOfLabel(*this, sender);
+    if (!labelled)
         return;
-    if (label->Slot.Area == TPackArea::Quick) {
-        UseQuickItem(*member, label->Slot.Slot);
+    auto [number, slot, member, item] = *labelled;
+    if (slot.Area == TPackArea::Quick) {
+        UseQuickItem(*member, slot.Slot);
         return;
     }
     // Worn where a slot is free, else in place of what is worn, else used.
@@ -229,9 +237,9 @@ void TForm1::SlotLabelDblClick(const std::string& sender)
         if (MayWear(*member, *item, body) && (wearIn < 0 || (!member->HeldInBodySlot(body) && member->HeldInBodySlot(wearIn))))
             wearIn = body;
     if (wearIn >= 0)
-        WearFromBackpack(*member, label->Slot.Slot, wearIn);
+        WearFromBackpack(*member, slot.Slot, wearIn);
     else if (!item->SpecialUses.empty())
-        UseBackpackItem(*member, label->Slot.Slot);
+        UseBackpackItem(*member, slot.Slot);
     AfterInventoryChange();
 }
 
@@ -258,12 +266,10 @@ void TForm1::BtnStatsClick(int slot)
 
 void TForm1::BackpackMenuClick(const std::string& entry)
 {
-    const auto label = ParseSlotLabel(PopupComponent);
-    TPlayer* member = label && BookOpen() ? Member(label->Member) : nullptr;
-    TItem* item = member ? ItemAt(*member, label->Slot) : nullptr;
-    if (!item)
+    const auto labelled = ItemOfLabel(*this, PopupComponent);
+    if (!labelled)
         return;
-    const TPackSlot from = label->Slot;
+    auto [number, from, member, item] = *labelled;
     const bool quick = from.Area == TPackArea::Quick;
     if (entry == "UseItem") {
         if (quick)
