@@ -10,6 +10,7 @@
 #include "script/ScriptClasses.h"
 #include "script/ScriptObject.h"
 #include "support/InventoryFixture.h"
+#include "world/LocationActions.h"
 
 namespace {
 
@@ -51,8 +52,12 @@ protected:
         InventoryFixture::SetUp();
         RegisterScriptClass(AnsweringScript,
                             [] { return std::unique_ptr<TScriptObject>(std::make_unique<TEventAnswers>()); });
-        // Whatever a move has to say is acknowledged.
-        TestHost.SetLineSource([](const std::string&) { return std::optional<std::string>("answer ok"); });
+        // Whatever a move has to say is acknowledged, and the first thing offered
+        // after Cancel taken.
+        TestHost.SetLineSource([](const std::string& waiting) {
+            return std::optional<std::string>(waiting.find("message box") != std::string::npos ? "answer ok"
+                                                                                               : "choose 2");
+        });
     }
 
     void TearDown() override
@@ -246,6 +251,17 @@ TEST_F(InventoryConservationTest, EveryMoveKeepsEveryObject)
          },
          [&](TItem*) { GiveItem(*First, pack1, *Second); },
          [&](TItem* object) { return ItemAt(*Second, pack1) == object; }},
+        {"the ground to the backpack",
+         [&](bool full) {
+             if (full)
+                 FillBackpack(*First);
+             auto flask = Moved("Flask");
+             TItem* lying = flask.get();
+             Here.AddItem(std::move(flask));
+             return lying;
+         },
+         [&](TItem*) { BtnPickupClick("BtnPickup"); },
+         [&](TItem* object) { return ItemAt(*First, pack1) == object; }},
         {"backpack to the ground",
          [&](bool) { return Put(*First, Moved("Flask"), 1); },
          [&](TItem*) { DiscardItem(*First, pack1); },

@@ -34,6 +34,7 @@ protected:
         player->ClassId = 1;
         player->Abilities = {20, 20, 20, 20, 20};
         GameClient().AddPartyMember(player, slot);
+        GameClient().EnableMemberPanel(slot, true);
         return *Form().Member(slot);
     }
 
