@@ -9,6 +9,7 @@
 #include "platform/FormModel.h"
 #include "platform/OutputPane.h"
 
+class ICanvas;
 class TCombatSession;
 class TCreature;
 class TDataManager;
@@ -67,6 +68,11 @@ public:
     void ShowProgramLogo();
     // The journal's background, from the program folder.
     void ShowJournalPicture();
+    // The journal's page boxes (0 left, 1 right): drawn on request, and the links
+    // of the table of contents under the pointer.
+    void PaintJournalPage(int side, ICanvas& canvas);
+    void JournalPageMouseMove(int side, int x, int y);
+    void JournalPageClick(int side, int x, int y);
 
     // Slot n's member (1..6), or null.
     TPlayer* Member(int slot) const;
@@ -103,6 +109,7 @@ private:
     void CreateMenus();
     void CreateBackpackMenu();
     void WireMemberTab(int slot);
+    void WireJournalTab();
 
     void WireHandlers();
     // A failed save of the options, said the first time only.

@@ -72,6 +72,7 @@ void TForm1::WireHandlers()
             GameClient().LevelUpMember(static_cast<int>(Control(sender).Tag));
         };
     }
+    WireJournalTab();
     Control("BtnGet").OnClick = BtnGetClick;
     Control("BtnLook").OnClick = BtnLookClick;
     Control("BtnPickup").OnClick = BtnPickupClick;

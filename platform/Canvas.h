@@ -6,6 +6,8 @@
 
 #include "platform/Font.h"
 
+struct TPicture;
+
 struct TRect {
     int Left = 0;
     int Top = 0;
@@ -27,4 +29,6 @@ public:
     virtual void Line(int x1, int y1, int x2, int y2, TColor color, int width) = 0;
     // Draws with a transparent background at the text's top-left corner.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+    // The picture with its top-left corner at x, y.
+    virtual void DrawPicture(int x, int y, const TPicture& picture) = 0;
 };

@@ -24,6 +24,7 @@ public:
     void FrameRect(const TRect&, TColor) override {}
     void Line(int, int, int, int, TColor, int) override {}
     void TextOut(int, int, const std::string& text) override { Drawn.push_back(text); }
+    void DrawPicture(int, int, const TPicture&) override { Drawn.push_back("<picture>"); }
 
     int CharWidth;
     int LineHeight = 12;

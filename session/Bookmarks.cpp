@@ -23,6 +23,7 @@
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "world/AreaMap.h"
 #include "session/StyledText.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
@@ -283,6 +284,7 @@ void TGameClient::WriteBookmark(const std::string& staging, const std::string& n
         db.Execute("update journal set jtext = " + QuotedLines(JournalEntries));
         db.Execute("update quests set qtext = " + QuotedLines(Quests));
         db.Execute("update maps set mtext = " + QuotedLines(MapPictures));
+        AreaMap().SaveArea(AreaMap().AreaId);
         RefreshGoldLabels();
         for (int slot = 1; slot <= MaxPartySize; ++slot)
             if (TPlayer* member = Form.Member(slot))
@@ -428,6 +430,7 @@ void TGameClient::RestoreBookmark(const std::string& folder, const TBookmarkImag
     JournalEntries = StoredLines(db, "jtext", "journal");
     Quests = StoredLines(db, "qtext", "quests");
     MapPictures = StoredLines(db, "mtext", "maps");
+    RestoreJournal();
     TControlState& maps = form.Control("ComboMapTitle");
     maps.Items.clear();
     for (const std::string& line : MapPictures) {

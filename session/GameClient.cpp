@@ -1,4 +1,5 @@
 #include "session/GameClient.h"
+#include "session/NamedLines.h"
 
 #include "app/MainForm.h"
 #include "data/DataManager.h"
@@ -352,45 +353,6 @@ void TGameClient::RefreshGoldLabels()
     for (int slot = 1; slot <= MaxPartySize; ++slot)
         if (Form.Member(slot))
             Form.Control("Gold" + std::to_string(slot)).Caption = std::to_string(PartyGold);
-}
-
-namespace {
-
-bool HasName(const std::vector<std::string>& lines, const std::string& name)
-{
-    for (const std::string& line : lines)
-        if (line.compare(0, line.find('='), name) == 0 && line.find('=') == name.size())
-            return true;
-    return false;
-}
-
-} // namespace
-
-void TGameClient::AddJournalEntry(const std::string& name, const std::string& textName)
-{
-    if (name.empty() || HasName(JournalEntries, name))
-        return;
-    JournalEntries.push_back(name + "=" + textName);
-    AppendText("");
-    AppendText("~<c:LIME>Your journal has been updated.");
-}
-
-void TGameClient::AddQuest(const std::string& name, const std::string& textName)
-{
-    if (name.empty() || HasName(Quests, name))
-        return;
-    Quests.push_back(name + "=" + textName);
-    AppendText("");
-    AppendText("~<c:LIME>Your journal has been updated with a new quest");
-}
-
-void TGameClient::CompleteQuest(const std::string& name)
-{
-    for (std::string& line : Quests)
-        if (line.size() > name.size() && line.compare(0, name.size() + 1, name + "=") == 0 && line.substr(name.size() + 1) != "*") {
-            line = name + "=*";
-            return;
-        }
 }
 
 void TGameClient::AddMapPicture(const std::string& title, const std::string& picture, const std::string& caption)

@@ -69,6 +69,8 @@ public:
     void AddJournalEntry(const std::string& name, const std::string& textName);
     void AddQuest(const std::string& name, const std::string& textName);
     void CompleteQuest(const std::string& name);
+    // The journal manager's books made again from JournalEntries and Quests.
+    void RestoreJournal();
     void AddMapPicture(const std::string& title, const std::string& picture, const std::string& caption);
 
     // Enables the compass buttons of the current location's exits, their tags
@@ -109,6 +111,8 @@ private:
     void RestoreBookmark(const std::string& folder, const TBookmarkImage& image);
     // The session database and the side files, written into the staging folder.
     void WriteBookmark(const std::string& staging, const std::string& name);
+    // The area map follows the party: another area is loaded, the cell here shown.
+    void ShowOnAreaMap();
     // Runs the autosave when the party has just come into another area.
     void AutosaveOnNewArea(int32_t previousArea);
 

@@ -18,6 +18,8 @@
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "world/Journal.h"
+#include "world/AreaMap.h"
 #include "session/SessionDatabase.h"
 #include "session/StyledText.h"
 #include "world/Location.h"
@@ -88,7 +90,10 @@ void TGameClient::CloseBook()
     }
     for (int quick = 1; quick <= QuickSlotCount; ++quick)
         form.Control("BtnQuick" + std::to_string(quick)).Caption.clear();
+    JournalManager().Reset();
     form.Control("ComboMapTitle").Items.clear();
+    AreaMap().Close();
+    ++form.Control("Grid").Tag;
     SessionClosed = true;
     process.GlobalVariables.clear();
     for (int slot = 1; slot <= MaxPartySize; ++slot) {
@@ -247,7 +252,23 @@ void TGameClient::EnterLocation(int64_t locationId)
             entered->Visited = true;
     }
     RefreshExitButtons();
+    ShowOnAreaMap();
     AutosaveOnNewArea(previousArea);
+}
+
+void TGameClient::ShowOnAreaMap()
+{
+    if (!CurrentLocation)
+        return;
+    TMapArea& map = AreaMap();
+    if (CurrentLocation->AreaId != map.AreaId) {
+        map.SaveArea(map.AreaId);
+        map.LoadArea(CurrentLocation->AreaId);
+    }
+    if (TMapCell* cell = map.CellOf(*CurrentLocation))
+        cell->Draw = true;
+    // The mini map draws again.
+    ++Form.Control("Grid").Tag;
 }
 
 void TGameClient::TakeExit(int64_t destination, const std::function<void(const std::string&)>& refuse,

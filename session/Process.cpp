@@ -8,6 +8,8 @@
 #include "rules/Item.h"
 #include "script/ScriptObject.h"
 #include "session/GameClient.h"
+#include "world/AreaMap.h"
+#include "world/Journal.h"
 
 namespace {
 std::unique_ptr<TProcess> Current;
@@ -24,6 +26,8 @@ void TProcess::Shutdown()
 {
     // The client's choices refer to the window's labels: it goes first.
     Client.reset();
+    Journal.reset();
+    AreaMap.reset();
     MainForm.reset();
     SessionDb.reset();
     ScriptHandles.clear();
@@ -62,6 +66,20 @@ TGameClient& GameClient()
     if (!Process().Client)
         throw std::logic_error("The game client has not been created");
     return *Process().Client;
+}
+
+TJournalManager& JournalManager()
+{
+    if (!Process().Journal)
+        Process().Journal = std::make_unique<TJournalManager>();
+    return *Process().Journal;
+}
+
+TMapArea& AreaMap()
+{
+    if (!Process().AreaMap)
+        Process().AreaMap = std::make_unique<TMapArea>();
+    return *Process().AreaMap;
 }
 
 bool BookOpen()

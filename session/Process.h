@@ -18,6 +18,8 @@ class TSQLite3;
 class TForm1;
 class TGameClient;
 class TItem;
+class TJournalManager;
+class TMapArea;
 class TScriptObject;
 
 struct TProcess {
@@ -49,6 +51,9 @@ struct TProcess {
     std::vector<std::shared_ptr<TScriptObject>> ScriptHandles;
     // The script global variables, in the order they were made.
     std::vector<std::pair<std::string, TVariant>> GlobalVariables;
+    // The journal and quest book, and the current area's map; made on first use.
+    std::unique_ptr<TJournalManager> Journal;
+    std::unique_ptr<TMapArea> AreaMap;
 };
 
 // The current process state, built on first use.
@@ -61,5 +66,7 @@ void ResetProcess();
 IHost& Host();
 TForm1& MainForm();
 TGameClient& GameClient();
+TJournalManager& JournalManager();
+TMapArea& AreaMap();
 // A book is open exactly while GameDir is set.
 bool BookOpen();

@@ -64,3 +64,8 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text)
     Painter.setPen(ToQColor(TextColor));
     Painter.drawText(QPoint(x, y + Painter.fontMetrics().ascent()), ToQt(text));
 }
+
+void TQtCanvas::DrawPicture(int x, int y, const TPicture& picture)
+{
+    Painter.drawImage(QPoint(x, y), ToQImage(picture));
+}

@@ -18,6 +18,7 @@ public:
     void FrameRect(const TRect& rect, TColor color) override;
     void Line(int x1, int y1, int x2, int y2, TColor color, int width) override;
     void TextOut(int x, int y, const std::string& text) override;
+    void DrawPicture(int x, int y, const TPicture& picture) override;
 
     const QImage& Image() const { return FImage; }
 
