@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QWheelEvent>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,9 +14,15 @@
 #include "app/AdvDetailsForm.h"
 #include "app/CreateForm.h"
 #include "app/CutSceneForm.h"
+#include "app/GraphicInfoForm.h"
+#include "app/MainForm.h"
 #include "app/SimpleChooseForm.h"
+#include "app/SpellBooksForm.h"
 #include "app/StartForm.h"
+#include "app/StatsForm.h"
 #include "app/VerbsForm.h"
+#include "data/Picture.h"
+#include "rules/Creature.h"
 #include "platform/ScriptedHost.h"
 #include "session/Process.h"
 #include "tests/qt/WidgetChecks.h"
@@ -60,6 +67,49 @@ std::unique_ptr<TFormModel> CreationPage(int page)
         form->Control(points).Caption = "Points Remaining 12";
     form->Control("BtnPrevious").Caption = "<< PREVIOUS";
     form->ShowPage(page);
+    return form;
+}
+
+// The information of a spell book with a picture as wide as the bundled ones,
+// and a text longer than the parchment; or of a plain item.
+std::unique_ptr<TFormModel> ItemInformation(bool withPicture)
+{
+    TItem item;
+    item.RealName = withPicture ? "The Cinderbound Grimoire of the Ashfang Deeps" : "Dagger";
+    item.type_id = withPicture ? itSpellbook : itItem;
+    auto form = std::make_unique<TFrmGraphicInfo>(item, nullptr);
+    TControlState& text = form->Control("PaintBox1");
+    text.Items.assign(40, withPicture ? "Its pages are warm to the" : "A broad-bladed knife, good for close work and for");
+    text.Max = 40;
+    text.Text = "A broad-bladed knife.";
+    if (withPicture) {
+        auto picture = std::make_shared<TPicture>();
+        picture->Width = 200;
+        picture->Height = 260;
+        picture->Pixels.assign(static_cast<size_t>(picture->Width) * picture->Height, 0xFF804020u);
+        TControlState& image = form->Control("Image1");
+        image.Picture = picture;
+        image.Visible = true;
+        text.Tag = TFrmGraphicInfo::AreaWidth - (picture->Width + 40);
+    }
+    return form;
+}
+
+// A seasoned battle priest's statistics, on one page of the sheet.
+std::unique_ptr<TFormModel> StatisticsPage(int page)
+{
+    TPlayer member;
+    member.race_name = "Mountain Dwarf";
+    member.ClassId = 9;
+    member.Mastery.fill(7);
+    member.AttackMod = {-12, 3, 0, 15};
+    member.DamageMod = {10, -4, 0, 2};
+    for (const char* skill : {"Physical Damage Resistance", "Negative Energy Projection", "Wizard Spell Resistance",
+                              "Read Languages/Symbols", "Dual Weapon Fighting"})
+        member.Skills.push_back({skill, 24, ""});
+    member.Resistances.fill(-100);
+    auto form = std::make_unique<TFrmStats>(member, "");
+    form->Control("PageStats").ItemIndex = page;
     return form;
 }
 
@@ -108,6 +158,16 @@ std::vector<TDesignCase> DesignCases()
                          form->Control("Memo1").Text = std::string(2000, 'x');
                          return form;
                      }});
+    cases.push_back({"info", [] { return ItemInformation(true); }});
+    cases.push_back({"info-plain", [] { return ItemInformation(false); }});
+    for (int page = 0; page < 5; ++page)
+        cases.push_back({"stats-" + std::to_string(page), [page] { return StatisticsPage(page); }});
+    cases.push_back({"contents", [] {
+                         auto form = EverythingShown(std::make_unique<TFrmSpellBooks>());
+                         form->Caption = "Contents";
+                         form->Control("ListBox1").Items = {"Scroll of the Veil of Ash", "Healing Draught(3)", "75gp"};
+                         return form;
+                     }});
     cases.push_back({"choose", [] {
                          auto form = std::make_unique<TFrmSimpleChoose>();
                          form->Control("ListBox1").Items = {"Brenna", "Aldric"};
@@ -120,8 +180,11 @@ class DialogDesignTest : public ::testing::Test {
 protected:
     DialogDesignTest()
     {
-        // The verbs dialog asks the host for the screen's width.
+        // The verbs dialog asks the host for the screen's width; the item
+        // information reads the program folder's parchment.
         Process().Host = &Host;
+        Process().MainForm = std::make_unique<TForm1>();
+        Process().AppDir = PROGRAM_PICTURES_DIR;
     }
     ~DialogDesignTest() override { ResetProcess(); }
 
@@ -179,9 +242,29 @@ TEST_F(DialogDesignTest, EveryControlOfADesignedFormIsInItsDesign)
         const TDialogDesign layout = DialogDesign(form->Name());
         ASSERT_NE(layout, nullptr) << design.Name;
         QDialog drawn;
-        layout(drawn);
+        layout(drawn, *form);
         for (const auto& control : form->Controls())
             EXPECT_NE(drawn.findChild<QWidget*>(QString::fromStdString(control->Name)), nullptr)
                 << design.Name << ": " << control->Name << " is not in the design";
+    }
+}
+
+TEST_F(DialogDesignTest, TheWheelScrollsTheItemTextTwoLinesANotch)
+{
+    const std::unique_ptr<TFormModel> form = ItemInformation(false);
+    TFormDialog* drawn = nullptr;
+    TFormDialog dialog(*form, [&drawn](const std::function<void()>& handler) {
+        handler();
+        drawn->Sync();
+    }, nullptr);
+    drawn = &dialog;
+    Open(dialog);
+    QWidget* text = dialog.findChild<QWidget*>("PaintBox1");
+    ASSERT_NE(text, nullptr);
+    for (const auto& [angle, first] : {std::pair{-120, 2}, {-240, 6}, {120, 4}}) {
+        QWheelEvent wheel(QPointF(5, 5), text->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, angle), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(text, &wheel);
+        EXPECT_EQ(form->Control("PaintBox1").Position, first) << angle;
     }
 }

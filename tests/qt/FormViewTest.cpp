@@ -182,44 +182,93 @@ TEST_F(FormViewTest, AControlMayRemoveItselfFromItsOwnClick)
     EXPECT_TRUE(label.isNull());
 }
 
-TEST(FormViewMenus, MenusAreActionsOfTheMenuBar)
+namespace {
+
+// A form with its Options menu in the menu bar; input goes straight to the model.
+class FormViewMenus : public ::testing::Test {
+protected:
+    FormViewMenus() { Form.Add("MenuOptions", TControlKind::Menu).Caption = "Options"; }
+
+    TFormModel Form{"Form"};
+    QWidget Root;
+    QMenuBar Bar;
+    TFormView View{Form, Root, [](const std::function<void()>& handler) { handler(); }, TFormViewParts{{}, {}, &Bar, {}}};
+};
+
+} // namespace
+
+TEST_F(FormViewMenus, MenusAreActionsOfTheMenuBar)
 {
-    TFormModel form("Form");
-    form.Add("MenuOptions", TControlKind::Menu).Caption = "Options";
-    form.Add("TurnBased", TControlKind::MenuItem, "MenuOptions").Caption = "Turn Based";
-    form.Add("N1", TControlKind::MenuItem, "MenuOptions").Caption = "-";
-    form.Add("FontSize", TControlKind::MenuItem, "MenuOptions").Caption = "Font Size";
-    auto& larger = form.Add("Larger", TControlKind::MenuItem, "FontSize");
+    Form.Add("TurnBased", TControlKind::MenuItem, "MenuOptions").Caption = "Turn Based";
+    Form.Add("N1", TControlKind::MenuItem, "MenuOptions").Caption = "-";
+    Form.Add("FontSize", TControlKind::MenuItem, "MenuOptions").Caption = "Font Size";
+    auto& larger = Form.Add("Larger", TControlKind::MenuItem, "FontSize");
     larger.Caption = "Larger";
     int clicks = 0;
     larger.OnClick = [&clicks](const std::string&) { ++clicks; };
-    QWidget root;
-    QMenuBar bar;
-    TFormView view(form, root, [](const std::function<void()>& handler) { handler(); }, TFormViewParts{{}, {}, &bar, {}});
-    view.Sync();
+    View.Sync();
 
-    ASSERT_EQ(bar.actions().size(), 1);
-    EXPECT_EQ(bar.actions()[0]->text(), "Options");
-    const auto* turnBased = qobject_cast<QAction*>(view.Drawn("TurnBased"));
+    ASSERT_EQ(Bar.actions().size(), 1);
+    EXPECT_EQ(Bar.actions()[0]->text(), "Options");
+    const auto* turnBased = qobject_cast<QAction*>(View.Drawn("TurnBased"));
     ASSERT_NE(turnBased, nullptr);
     EXPECT_FALSE(turnBased->isCheckable());
-    EXPECT_TRUE(qobject_cast<QAction*>(view.Drawn("N1"))->isSeparator());
-    auto* fontSize = qobject_cast<QAction*>(view.Drawn("FontSize"));
+    EXPECT_TRUE(qobject_cast<QAction*>(View.Drawn("N1"))->isSeparator());
+    auto* fontSize = qobject_cast<QAction*>(View.Drawn("FontSize"));
     ASSERT_NE(fontSize->menu(), nullptr);
     EXPECT_EQ(fontSize->menu()->actions().size(), 1);
 
-    form.Control("TurnBased").Checked = true;
-    form.Control("MenuOptions").Enabled = false;
-    view.Sync();
+    Form.Control("TurnBased").Checked = true;
+    Form.Control("MenuOptions").Enabled = false;
+    View.Sync();
     EXPECT_TRUE(turnBased->isCheckable() && turnBased->isChecked());
-    EXPECT_FALSE(bar.actions()[0]->isEnabled());
+    EXPECT_FALSE(Bar.actions()[0]->isEnabled());
 
-    qobject_cast<QAction*>(view.Drawn("Larger"))->trigger();
+    qobject_cast<QAction*>(View.Drawn("Larger"))->trigger();
     // The model refuses an item of a disabled menu.
     EXPECT_EQ(clicks, 0);
-    form.Control("MenuOptions").Enabled = true;
-    qobject_cast<QAction*>(view.Drawn("Larger"))->trigger();
+    Form.Control("MenuOptions").Enabled = true;
+    qobject_cast<QAction*>(View.Drawn("Larger"))->trigger();
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FormViewMenus, APopupMenuIsAMenuOfItsOwnKeptInStep)
+{
+    Form.Add("PopupBackpack", TControlKind::PopupMenu);
+    Form.Add("UseItem", TControlKind::MenuItem, "PopupBackpack").Caption = "Use";
+    Form.Add("GiveItem", TControlKind::MenuItem, "PopupBackpack").Caption = "Give to";
+    auto& give = Form.Add("GiveTo_1", TControlKind::MenuItem, "GiveItem");
+    give.Caption = "Brenna";
+    std::vector<std::string> clicked;
+    give.OnClick = [&clicked](const std::string& sender) { clicked.push_back(sender); };
+    View.Sync();
+
+    // Not in the menu bar, and hidden until asked for.
+    ASSERT_EQ(Bar.actions().size(), 1);
+    EXPECT_EQ(Bar.actions()[0]->text(), "Options");
+    auto* menu = Root.findChild<QMenu*>("PopupBackpack");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(menu->isVisible());
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Use");
+    QMenu* submenu = menu->actions()[1]->menu();
+    ASSERT_NE(submenu, nullptr);
+    EXPECT_EQ(submenu->actions()[0]->text(), "Brenna");
+
+    // Entries come and go with the item the menu is opened on.
+    Form.Add("CustomAction0", TControlKind::MenuItem, "PopupBackpack").Caption = "Light the wick";
+    Form.Control("UseItem").Enabled = false;
+    View.Sync();
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_EQ(menu->actions()[2]->text(), "Light the wick");
+    EXPECT_FALSE(menu->actions()[0]->isEnabled());
+    Form.Remove("CustomAction0");
+    View.Sync();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(menu->actions().size(), 2);
+
+    submenu->actions()[0]->trigger();
+    EXPECT_EQ(clicked, std::vector<std::string>{"GiveTo_1"});
 }
 
 TEST(FormViewTabs, TabSheetsArePagesOfThePageControl)

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
@@ -82,6 +83,12 @@ TEST_F(MainWindowTest, EveryControlIsDrawnFromItsPageDesign)
     }
     for (const auto& control : Form.Controls()) {
         const QString name = QString::fromStdString(control->Name);
+        if (control->Kind == TControlKind::PopupMenu) {
+            const auto* menu = Window.findChild<QMenu*>(name);
+            ASSERT_NE(menu, nullptr) << control->Name;
+            EXPECT_FALSE(Window.menuBar()->actions().contains(menu->menuAction())) << control->Name;
+            continue;
+        }
         if (control->Kind == TControlKind::Menu || control->Kind == TControlKind::MenuItem) {
             EXPECT_NE(Window.findChild<QAction*>(name), nullptr) << control->Name;
             continue;

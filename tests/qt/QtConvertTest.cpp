@@ -46,3 +46,17 @@ TEST(QtConvert, FileFiltersTakeQtsForm)
     EXPECT_EQ(ToQtFileFilter("Character files|*.chr"), "Character files (*.chr)");
     EXPECT_EQ(ToQtFileFilter("Pictures|*.jpg;*.bmp|All|*.*"), "Pictures (*.jpg *.bmp);;All (*.*)");
 }
+
+TEST(QtConvert, AMissingWindowsFaceFallsBackToAFaceOfItsKind)
+{
+    struct TCase {
+        const char* Face;
+        QFont::StyleHint Kind;
+    };
+    for (const TCase& face : {TCase{"Bookman Old Style", QFont::Serif}, TCase{"times new roman", QFont::Serif},
+                              TCase{"Courier New", QFont::TypeWriter}, TCase{"Arial", QFont::AnyStyle}}) {
+        TFont font;
+        font.Name = face.Face;
+        EXPECT_EQ(ToQFont(font).styleHint(), face.Kind) << face.Face;
+    }
+}

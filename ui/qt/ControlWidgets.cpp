@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "data/Picture.h"
+#include "ui/qt/ParchmentView.h"
 #include "ui/qt/PictureLabel.h"
 #include "ui/qt/QtConvert.h"
 
@@ -118,9 +119,9 @@ void ShowGauge(QProgressBar& bar, const TControlLook& look, const TChanges& chan
 
 TControlLook LookOf(const TControlState& control)
 {
-    return TControlLook{control.Caption, control.Enabled, control.Visible, control.Color, control.FontColor,
-                        control.Hint,    control.Items,   control.Position, control.Max, control.Picture,
-                        control.Cursor,  control.Text};
+    return TControlLook{control.Caption, control.Enabled, control.Visible, control.Color,   control.FontColor,
+                        control.Hint,    control.Tag,     control.Items,   control.Position, control.Max,
+                        control.Picture, control.Cursor,  control.Text};
 }
 
 QWidget* MakeControlWidget(TControlKind kind, QWidget* parent)
@@ -243,6 +244,8 @@ void ShowLook(QWidget& widget, TControlKind kind, const TControlLook& look, cons
             picture->SetPicture(look.Picture ? ToQImage(*look.Picture) : QImage());
     if (auto* bar = qobject_cast<QProgressBar*>(&widget))
         ShowGauge(*bar, look, changed);
+    if (auto* parchment = dynamic_cast<TParchmentView*>(&widget))
+        parchment->Show(look);
     // Last, so that a control appears with its content in place.
     if (changed(&TControlLook::Visible))
         widget.setVisible(look.Visible);

@@ -21,6 +21,7 @@ struct TControlLook {
     TColor Color = clDefault;
     TColor FontColor = clBlack;
     std::string Hint;
+    int64_t Tag = 0;
     std::vector<std::string> Items;
     int Position = 0;
     int Max = 100;

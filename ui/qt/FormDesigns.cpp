@@ -1,22 +1,48 @@
 #include "ui/qt/FormDesigns.h"
 
+#include <cstdlib>
 #include <map>
 
+#include "app/GraphicInfoForm.h"
+#include "ui/qt/QtConvert.h"
 #include "ui_FrmAbout.h"
 #include "ui_FrmAdvDetails.h"
 #include "ui_FrmCreate.h"
 #include "ui_FrmCutScene.h"
+#include "ui_FrmGraphicInfo.h"
 #include "ui_FrmSimpleChoose.h"
+#include "ui_FrmSpellBooks.h"
 #include "ui_FrmStart.h"
+#include "ui_FrmStats.h"
 #include "ui_FrmVerbs.h"
 
 namespace {
 
+// Lines the wheel turns the item's text by, a notch.
+constexpr int LinesANotch = 2;
+
 // The widgets belong to the dialog; the generated class only points at them.
 template <typename TDesign>
-void SetUp(QDialog& dialog)
+void SetUp(QDialog& dialog, const TFormModel&)
 {
     TDesign().setupUi(&dialog);
+}
+
+void SetUpGraphicInfo(QDialog& dialog, const TFormModel& form)
+{
+    Ui::FrmGraphicInfo design;
+    design.setupUi(&dialog);
+    // The dialog writes in the font the text's lines were measured in.
+    if (const auto* info = dynamic_cast<const TFrmGraphicInfo*>(&form)) {
+        dialog.setFont(ToQFont(info->TextFont));
+        design.PaintBox1->SetTextColor(ToQColor(info->TextFont.Color));
+    }
+    // The wheel scrolls as the arrows beside the text do.
+    design.PaintBox1->OnWheel = [up = design.SpeedButton1, down = design.SpeedButton2](int notches) {
+        QAbstractButton* arrow = notches < 0 ? up : down;
+        for (int click = 0; click < std::abs(notches) * LinesANotch; ++click)
+            arrow->click();
+    };
 }
 
 } // namespace
@@ -28,8 +54,11 @@ TDialogDesign DialogDesign(const std::string& formName)
         {"FrmAdvDetails", SetUp<Ui::FrmAdvDetails>},
         {"FrmCreate", SetUp<Ui::FrmCreate>},
         {"FrmCutScene", SetUp<Ui::FrmCutScene>},
+        {"FrmGraphicInfo", SetUpGraphicInfo},
         {"FrmSimpleChoose", SetUp<Ui::FrmSimpleChoose>},
+        {"FrmSpellBooks", SetUp<Ui::FrmSpellBooks>},
         {"FrmStart", SetUp<Ui::FrmStart>},
+        {"FrmStats", SetUp<Ui::FrmStats>},
         {"FrmVerbs", SetUp<Ui::FrmVerbs>},
     };
     const auto found = Designs.find(formName);

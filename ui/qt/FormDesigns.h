@@ -5,8 +5,10 @@
 #include <string>
 
 class QDialog;
+class TFormModel;
 
-using TDialogDesign = void (*)(QDialog& dialog);
+// Lays the dialog out for the form, before its controls are bound.
+using TDialogDesign = void (*)(QDialog& dialog, const TFormModel& form);
 
 // Null for a form with no design yet: its controls are stacked.
 TDialogDesign DialogDesign(const std::string& formName);

@@ -16,7 +16,7 @@ TFormDialog::TFormDialog(TFormModel& form, TDeliver deliver, QWidget* parent)
 {
     // The design comes first: the first sync binds its widgets by name.
     if (const TDialogDesign design = DialogDesign(form.Name()))
-        design(*this);
+        design(*this, form);
     else
         setMinimumWidth(DialogMinimumWidth);
     Sync();

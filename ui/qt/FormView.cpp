@@ -46,7 +46,10 @@ void Stack(QWidget& widget, TControlKind kind, QWidget& container)
 } // namespace
 
 TFormView::TFormView(TFormModel& form, QWidget& root, TDeliver deliver, TFormViewParts parts)
-    : Form(form), Root(root), Input(form, std::move(deliver)), Parts(std::move(parts))
+    : Form(form),
+      Root(root),
+      Input(form, std::move(deliver), [this](const std::string& menu, const QPoint& where) { PopUp(menu, where); }),
+      Parts(std::move(parts))
 {
 }
 
@@ -107,8 +110,9 @@ TFormView::TBound TFormView::Make(const TControlState& control)
 {
     TBound bound;
     TBound* parent = control.Parent.empty() ? nullptr : Find(control.Parent);
-    if (control.Kind == TControlKind::Menu || control.Kind == TControlKind::MenuItem) {
-        if (QAction* action = MakeAction(parent, bound)) {
+    if (control.Kind == TControlKind::Menu || control.Kind == TControlKind::MenuItem ||
+        control.Kind == TControlKind::PopupMenu) {
+        if (QAction* action = MakeAction(control, parent, bound)) {
             action->setObjectName(ToQt(control.Name));
             action->setShortcut(MenuShortcut(control.Name));
             Input.Attach(*action);
@@ -118,17 +122,16 @@ TFormView::TBound TFormView::Make(const TControlState& control)
     }
     QWidget* container = parent && parent->Container ? parent->Container.data() : &Root;
     auto* tabs = parent ? qobject_cast<QTabWidget*>(parent->Object) : nullptr;
-    QWidget* widget = nullptr;
-    if (tabs && control.Kind == TControlKind::TabSheet) {
+    // The designed widget of the name, a tab page too, else one made here.
+    QWidget* widget = Root.findChild<QWidget*>(ToQt(control.Name));
+    if (!widget && tabs && control.Kind == TControlKind::TabSheet) {
         widget = new QWidget;
         // The first page becomes the current one: no choice of the user either.
         const QSignalBlocker blocker(tabs);
         tabs->addTab(widget, QString());
         if (Parts.DesignPage)
             Parts.DesignPage(control.Name, *widget);
-    } else if (QWidget* designed = Root.findChild<QWidget*>(ToQt(control.Name))) {
-        widget = designed;
-    } else {
+    } else if (!widget) {
         widget = Parts.Make ? Parts.Make(control, *container) : nullptr;
         if (!widget) {
             widget = MakeControlWidget(control.Kind, container);
@@ -144,8 +147,15 @@ TFormView::TBound TFormView::Make(const TControlState& control)
     return bound;
 }
 
-QAction* TFormView::MakeAction(TBound* parent, TBound& bound)
+QAction* TFormView::MakeAction(const TControlState& control, TBound* parent, TBound& bound)
 {
+    if (control.Kind == TControlKind::PopupMenu) {
+        // Not in the menu bar: it pops up where the pointer is when asked.
+        auto* menu = new QMenu(&Root);
+        menu->setObjectName(ToQt(control.Name));
+        bound.Container = menu;
+        return menu->menuAction();
+    }
     if (!parent) {
         if (!Parts.MenuBar)
             return nullptr;
@@ -166,6 +176,13 @@ QAction* TFormView::MakeAction(TBound* parent, TBound& bound)
     auto* action = new QAction(menu);
     menu->addAction(action);
     return action;
+}
+
+void TFormView::PopUp(const std::string& menu, const QPoint& where)
+{
+    const TBound* bound = Find(menu);
+    if (auto* popup = bound ? qobject_cast<QMenu*>(bound->Container) : nullptr)
+        popup->popup(where);
 }
 
 void TFormView::Place(QWidget& widget, const TControlState& control, QWidget& container)

@@ -1,7 +1,8 @@
 // Draws a form model with widgets named after its controls and keeps them in step:
 // each Sync walks the model, binds new controls to the designed widget of their
 // name or makes one, redraws what changed and removes the widgets of controls
-// that are gone.
+// that are gone. Menus go into the menu bar; a popup menu pops up where the
+// pointer is when the form names it for a right click.
 #pragma once
 
 #include <QPointer>
@@ -51,7 +52,8 @@ private:
 
     void Walk();
     TBound Make(const TControlState& control);
-    QAction* MakeAction(TBound* parent, TBound& bound);
+    QAction* MakeAction(const TControlState& control, TBound* parent, TBound& bound);
+    void PopUp(const std::string& menu, const QPoint& where);
     void Place(QWidget& widget, const TControlState& control, QWidget& container);
     void Show(TBound& bound, const TControlState& control);
     void ShowWidget(QWidget& widget, const TControlState& control, const TControlLook& look, const TControlLook* before);

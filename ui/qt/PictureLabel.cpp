@@ -14,7 +14,9 @@ void TPictureLabel::SetPicture(const QImage& image)
 
 QSize TPictureLabel::sizeHint() const
 {
-    return Picture.isNull() ? QLabel::sizeHint() : Picture.size();
+    if (Picture.isNull())
+        return QLabel::sizeHint();
+    return Picture.size() + 2 * QSize(margin(), margin());
 }
 
 void TPictureLabel::resizeEvent(QResizeEvent* event)
@@ -29,6 +31,8 @@ void TPictureLabel::Fit()
         clear();
         return;
     }
-    const bool fits = Picture.width() <= width() && Picture.height() <= height();
-    setPixmap(fits ? Picture : Picture.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // The margin is the label's own: the picture fits inside it.
+    const QSize room = size() - 2 * QSize(margin(), margin());
+    const bool fits = Picture.width() <= room.width() && Picture.height() <= room.height();
+    setPixmap(fits ? Picture : Picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

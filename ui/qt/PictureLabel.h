@@ -1,4 +1,5 @@
-// A picture control: shows its picture whole, shrunk to fit its place when larger.
+// A picture control: shows its picture whole, shrunk to fit its place inside
+// its margin when larger.
 #pragma once
 
 #include <QLabel>

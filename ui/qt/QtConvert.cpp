@@ -26,9 +26,28 @@ QColor ToQColor(TColor color)
                   static_cast<int>(color & 0xFF));
 }
 
+namespace {
+
+// Faces of Windows that other desktops seldom have; a missing one falls back
+// to a face of its kind rather than to the desktop's plain one.
+QFont::StyleHint KindOfFace(const QString& family)
+{
+    static const QStringList Serif = {"Bookman Old Style", "Book Antiqua", "Cambria",           "Century Schoolbook",
+                                      "Garamond",          "Georgia",      "Palatino Linotype", "Times New Roman"};
+    static const QStringList Fixed = {"Consolas", "Courier New", "Lucida Console"};
+    if (Serif.contains(family, Qt::CaseInsensitive))
+        return QFont::Serif;
+    if (Fixed.contains(family, Qt::CaseInsensitive))
+        return QFont::TypeWriter;
+    return QFont::AnyStyle;
+}
+
+} // namespace
+
 QFont ToQFont(const TFont& font)
 {
     QFont result(ToQt(font.Name));
+    result.setStyleHint(KindOfFace(result.family()));
     result.setPointSize(std::clamp(font.Size, 1, 200));
     result.setBold(font.Bold);
     result.setItalic(font.Italic);

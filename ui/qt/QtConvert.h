@@ -17,6 +17,7 @@ std::string FromQt(const QString& text);
 
 QColor ToQColor(TColor color);
 // Point sizes outside 1..200 are brought inside, as a run may carry any number.
+// A face of Windows missing here falls back to a face of its kind (serif, fixed).
 QFont ToQFont(const TFont& font);
 QImage ToQImage(const TPicture& picture);
 

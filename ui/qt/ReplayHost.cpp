@@ -5,6 +5,7 @@
 #include "ui/qt/FormDialog.h"
 #include "ui/qt/InputBox.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtCanvas.h"
 #include "ui/qt/QtConvert.h"
 
 namespace {
@@ -49,6 +50,11 @@ bool TReplayHost::InputQuery(const std::string& caption, const std::string& prom
     const TShownDialog shown(Dialogs, box);
     ShowPending();
     return TScriptedHost::InputQuery(caption, prompt, value);
+}
+
+std::unique_ptr<ICanvas> TReplayHost::CreateCanvas(int width, int height)
+{
+    return std::make_unique<TQtCanvas>(width, height);
 }
 
 void TReplayHost::ShowPending()

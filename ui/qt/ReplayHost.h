@@ -20,6 +20,8 @@ public:
 
     int ShowModal(TFormModel& form) override;
     bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+    // Text is measured in the fonts the windows draw it in.
+    std::unique_ptr<ICanvas> CreateCanvas(int width, int height) override;
 
     // Brings every shown window in step and lets it paint.
     void ShowPending();
