@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/console/FormPage.h"
+#include "ui/console/ItemWords.h"
 
 class TForm1;
 class TScriptedHost;
@@ -44,6 +45,10 @@ private:
     std::optional<std::string> ScriptLine(const std::string& typed, const std::string& unknown);
     // Leaving the creation pages throws the character away: only when the player says yes.
     bool KeepsCharacter(const std::string& line);
+    // The first of a word's lines; the others wait in Pending.
+    std::optional<std::string> Begin(const std::vector<TFormLine>& lines);
+    // Whether the form of that name takes the next line.
+    bool Waits(const std::string& form) const;
     // Says how to begin when no adventure is open: true then.
     bool SaidNoBook() const;
     // The captions of the choice labels shown now.
@@ -58,5 +63,5 @@ private:
     std::chrono::steady_clock::time_point LastPrompt;
     TFormPage Page;
     // The lines still to give of a word that stands for several (buy 2).
-    std::deque<std::string> Pending;
+    std::deque<TFormLine> Pending;
 };
