@@ -39,8 +39,8 @@ private:
     std::optional<std::string> AtWindow(const std::string& typed, const std::string& word);
     // A numbered choice of the main window.
     std::optional<std::string> Choice(int number);
-    // The radio button of member N, when it may be picked.
-    std::optional<std::string> PickMember(const std::string& number);
+    // Member N's button of that stem (its radio button, its Stats), when it may be clicked.
+    std::optional<std::string> MemberButton(const std::string& stem, const std::string& number);
     // A command-script line as typed; other words get the answer unknown.
     std::optional<std::string> ScriptLine(const std::string& typed, const std::string& unknown);
     // Leaving the creation pages throws the character away: only when the player says yes.
