@@ -103,6 +103,8 @@ insert into item_templates (id, name, type_id, identified, charges, destroy_afte
 values (21021, 'Trail Rations', 1, 1, 0, 0, '', 0, 0, 100121, 2, 0, 0, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21022, 'Coil of Rope', 1, 1, 0, 0, '', 0, 0, 100122, 5, 0, 0, 0, 0, 0, 0, 0, 0);
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
+values (21023, 'Pilgrim''s Breviary', 2, 1, -1, 0, '', 0, 0, 100123, 10, 100, 0, 0, 0, 0, 0, 0, 0);
 
 insert into item_special_uses (item_id, sp_use_id) values (21003, 101);
 insert into item_special_uses (item_id, sp_use_id) values (21004, 102);
@@ -110,7 +112,8 @@ insert into item_special_uses (item_id, sp_use_id) values (21015, 104);
 insert into item_special_uses (item_id, sp_use_id) values (21018, 103);
 insert into item_special_uses (item_id, sp_use_id) values (21019, 105);
 
--- The grimoire holds two spells; each scroll holds one.
+-- The grimoire holds two spells; each scroll holds one. The breviary's pages
+-- are blank until a prayer scroll is copied into it.
 insert into item_spells (item_id, spell_id) values (21013, 101);
 insert into item_spells (item_id, spell_id) values (21013, 102);
 insert into item_spells (item_id, spell_id) values (21016, 103);
@@ -161,7 +164,7 @@ from (values (21013), (21016), (21018)) as kind, (values (2), (8), (10)) as cls;
 -- prayers
 insert into item_usable_by (template_id, class_id)
 select kind.column1, cls.column1
-from (values (21017)) as kind, (values (3), (9), (21)) as cls;
+from (values (21017), (21023)) as kind, (values (3), (9), (21)) as cls;
 
 -- ---------------------------------------------------------------- weapon kinds
 -- type: 2 bow, 5 dagger, 6 dart, 9 hammer, 10 long sword, 11 mace,
@@ -248,6 +251,8 @@ insert into container_templates (id, name, stationary, script_id, desc_id, large
 values (20002, 'Oilcloth Pouch', 0, 0, 100152, '', 2, 3, 0, 0);
 insert into container_templates (id, name, stationary, script_id, desc_id, large_image, base_price, max_contents, open, locked)
 values (20003, 'Split Packing Crate', 1, 0, 100153, '', 0, 6, 1, 0);
+insert into container_templates (id, name, stationary, script_id, desc_id, large_image, base_price, max_contents, open, locked)
+values (20004, 'Leather Satchel', 0, 0, 100154, '', 4, 4, 1, 0);
 
 -- content type: 1 item, 2 weapon, 3 container, 4 gold (the number is the amount)
 insert into container_contents (container_id, type, content_id) values (20001, 4, 75);
@@ -268,6 +273,9 @@ insert into container_item_types (container_id, item_type_id) values (20002, 4);
 insert into container_item_types (container_id, item_type_id) values (20002, 13);
 insert into container_item_types (container_id, item_type_id) values (20002, 20);
 insert into container_item_types (container_id, item_type_id) values (20002, 21);
+-- Tamsin's satchel takes the same, and potions.
+insert into container_item_types (container_id, item_type_id)
+select 20004, kind.column1 from (values (1), (3), (4), (5), (13), (20), (21)) as kind;
 
 -- ---------------------------------------------------------------- creatures
 -- type: 1 beast, 2 goblin or man. attack_type 1: they fight hand to hand.
@@ -400,11 +408,14 @@ insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 22006
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 22008, 6, 2);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 22009, 6, 2);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 22010, 6, 6);
+-- type 4: a container, sold as it is: the one satchel on the hook.
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (1017, 20004, 4, 1);
 -- The Almonry
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1011, 21003, 5, 6);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1011, 21015, 5, 4);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1011, 21017, 5, 3);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1011, 21004, 5, 4);
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (1011, 21023, 5, 2);
 -- The Glass Salamander
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1012, 21013, 5, 1);
 insert into shop_contents (shop_id, cont_id, type_id, stack) values (1012, 21016, 5, 3);

@@ -2,8 +2,14 @@
 
 #include <sstream>
 
+#include "app/AboutForm.h"
 #include "app/CreateForm.h"
+#include "app/GraphicInfoForm.h"
 #include "app/SimpleChooseForm.h"
+#include "app/SpellBooksForm.h"
+#include "app/StatsForm.h"
+#include "rules/Creature.h"
+#include "support/EngineFixture.h"
 #include "ui/console/FormPage.h"
 
 TEST(FormPageTest, NextAndCancelKeepTheirNumbersOnEveryCreationPage)
@@ -83,5 +89,78 @@ TEST(FormPageTest, NumbersThatNameNothingUsableAreExplained)
         std::string why;
         EXPECT_EQ(drawn.LineFor(form, c.number, why), c.line);
         EXPECT_EQ(why, c.why);
+    }
+}
+
+// The dialogs of the backpack menu and the Stats button, drawn whole.
+class ItemDialogPageTest : public EngineFixture {};
+
+TEST_F(ItemDialogPageTest, TheItemDialogsAreDrawnAsPagesWithTheirButtonsFirst)
+{
+    TItem book;
+    book.Name = book.RealName = "Pilgrim's Breviary";
+    book.Identified = true;
+    book.type_id = itSpellbook;
+    TFrmGraphicInfo info(book, nullptr);
+    // The painted lines as wrapped, with the blank line between paragraphs.
+    info.Control("PaintBox1").Items = {"A small prayer book ", "", "bound in calfskin."};
+
+    TFrmSpellBooks books;
+    books.Control("ListBox1").Items = {"Pilgrim's Breviary"};
+    TFrmSpellBooks contents;
+    contents.Caption = "Contents";
+    contents.Control("BtnToBackpack").Visible = true;
+
+    TPlayer member;
+    member.race_name = "Human";
+    member.ClassId = 3;
+    member.Mastery[4] = 1;
+    member.AttackMod[0] = 1;
+    member.Skills = {{"First Aid", 2, ""}};
+    member.Resistances[4] = 10;
+    TFrmStats stats(member, "");
+
+    TFrmAbout about;
+    struct Case {
+        TFormModel& form;
+        std::string page;
+        // What each number stands for, 1 first; a hidden button stands for nothing.
+        std::vector<std::optional<std::string>> lines;
+    };
+    const Case cases[] = {
+        {info,
+         "[Information]\n     Pilgrim's Breviary\n     A small prayer book\n\n     bound in calfskin.\n"
+         "   1. SPELLS   2. CLOSE\n",
+         {"click LblSpecial", "click LblClose"}},
+        {books, "[Spell Books]\n  4. Pilgrim's Breviary\n   1. OK   2. CANCEL\n",
+         {"click BtnOk", "click BtnCancel", std::nullopt, "select ListBox1 0"}},
+        {contents, "[Contents]\n     (nothing listed)\n   1. OK   2. CANCEL   3. TO BACKPACK\n",
+         {"click BtnOk", "click BtnCancel", "click BtnToBackpack"}},
+        {stats,
+         "[Statistics]\n"
+         "     Weapons: Axe Untrained, Bow Untrained, Club Untrained, Crossbow Untrained, Dagger Apprentice, Darts "
+         "Untrained, Flail Untrained, Great Sword Untrained, Hammer Untrained, Long Sword Untrained, Mace/Morning Star "
+         "Untrained, Short Sword Untrained, Sling Untrained, Spear Untrained, Staff Untrained, Two-handed Axe "
+         "Untrained\n"
+         "     Attack/Damage: Melee attack 1 damage 0, Missile attack 0 damage 0, Wizard attack 0 damage 0, Priest "
+         "attack 0 damage 0\n"
+         "     Skills: First Aid 2\n"
+         "     Resistances/Vulnerabilities: Pierce 0%, Blunt 0%, Slash 0%, Fire 10%, Acid 0%, Cold 0%, Electric 0%, "
+         "Poison 0%\n"
+         "     Class/Race: Priest, Human\n"
+         "   1. Close\n",
+         {"click BtnClose"}},
+        {about, "[About]\n     Vellumora Engine 1.6\n     Cindervale RPG 1.0\n   1. Close\n", {"click LblClose"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form.Name());
+        TFormPage drawn;
+        std::ostringstream out;
+        drawn.Draw(c.form, out);
+        EXPECT_EQ(out.str(), c.page + "(a number chooses; close leaves; help explains)\n");
+        std::string why;
+        for (size_t number = 1; number <= c.lines.size(); ++number)
+            EXPECT_EQ(drawn.LineFor(c.form, static_cast<int>(number), why), c.lines[number - 1]) << number;
+        EXPECT_EQ(drawn.LineFor(c.form, static_cast<int>(c.lines.size()) + 1, why), std::nullopt);
     }
 }

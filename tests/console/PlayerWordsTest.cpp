@@ -114,7 +114,7 @@ protected:
 
 TEST_F(PlayerWordsTest, ANewcomerCreatesEowynMistypesAndIsAnsweredPolitely)
 {
-    std::vector<std::string> lines = {"look", "xyzzy"};
+    std::vector<std::string> lines = {"look", "drop torch", "xyzzy"};
     lines.insert(lines.end(), ToTheNamePage.begin(), ToTheNamePage.end());
     lines.insert(lines.end(), {"name \xC3\x89owyn d'Arc", "2", "", "99", "w", "party", "frobnicate now", "n"});
     Type(lines);
@@ -123,6 +123,7 @@ TEST_F(PlayerWordsTest, ANewcomerCreatesEowynMistypesAndIsAnsweredPolitely)
     ASSERT_NE(eowyn, nullptr);
     EXPECT_EQ(eowyn->Name, "\xC3\x89owyn d'Arc");
     EXPECT_EQ(AnswerTo("look"), "No adventure is open yet. Type start to begin one.\n");
+    EXPECT_EQ(AnswerTo("drop torch"), "No adventure is open yet. Type start to begin one.\n");
     EXPECT_EQ(AnswerTo("xyzzy"), "I don't know the word \"xyzzy\". Type help for the words you can use.\n");
     EXPECT_NE(AnswerTo("2").find("Name: (not given yet)"), std::string::npos);
     EXPECT_NE(AnswerTo("name \xC3\x89owyn d'Arc").find("Name: \xC3\x89owyn d'Arc"), std::string::npos);
@@ -148,6 +149,8 @@ TEST_F(PlayerWordsTest, MistakesAtTheWindowGetAnswersInThePlayersWords)
         {"0", "There is no choice 0: nothing is offered now.\n"},
         {"down", "You can't go that way.\n"},
         {"party 3", "There is no member 3.\n"},
+        {"stats 3", "There is no member 3.\n"},
+        {"wear cloak", "Brenna has nothing called \"cloak\" (inventory shows what each member has).\n"},
         {"click", "\"click\" needs more after it. Type help for the words you can use.\n"},
         {"click Nowhere", "there is no control Nowhere on Form1\n"},
         {"  ", ""},
@@ -191,7 +194,7 @@ TEST_F(PlayerWordsTest, TheCommandLineAsksWithItsOwnPrompt)
 TEST_F(PlayerWordsTest, ViewsShowWhatTheSessionHolds)
 {
     std::vector<std::string> lines = ToTheNamePage;
-    lines.insert(lines.end(), {"name Brenna", "2", "", "journal", "quests", "map", "inventory", "help"});
+    lines.insert(lines.end(), {"name Brenna", "2", "", "journal", "quests", "map", "inventory", "help", "stats", "1"});
     Type(lines);
     EXPECT_EQ(AnswerTo("journal"), "The journal is empty: entries are written as the adventure goes on.\n");
     EXPECT_EQ(AnswerTo("quests"), "No quest is open.\n");
@@ -199,6 +202,8 @@ TEST_F(PlayerWordsTest, ViewsShowWhatTheSessionHolds)
     EXPECT_NE(AnswerTo("inventory").find("1. Brenna\n  wears: nothing\n  backpack: nothing\n"), std::string::npos)
         << AnswerTo("inventory");
     EXPECT_NE(AnswerTo("help").find("/doc/index.html"), std::string::npos) << AnswerTo("help");
+    EXPECT_NE(AnswerTo("stats").find("[Statistics]\n     Weapons: Axe "), std::string::npos) << AnswerTo("stats");
+    EXPECT_NE(AnswerTo("stats").find("     Class/Race: "), std::string::npos) << AnswerTo("stats");
 
     BeforeTyping["journal again"] = [] { GameClient().AddJournalEntry("j_ford", "j_ford.txt"); };
     BeforeTyping["quests again"] = [] { GameClient().AddQuest("q_ferry", "q_ferry.txt"); };

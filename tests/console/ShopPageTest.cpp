@@ -58,6 +58,8 @@ TEST_F(ShopPageTest, AShopWordStandsForTheLineAndTheButton)
         {"sell 1", false, TLines{}, "The shop shows its goods now: buy and a number buys one.\n"},
         {"buy 1", true, TLines{}, "The shop shows the party's things now: sell and a number sells one.\n"},
         {"look", false, std::nullopt, ""},
+        // info without a line's number tells of a member's own thing.
+        {"info rope", false, std::nullopt, ""},
     };
     for (const Case& c : cases) {
         Form().Control("BtnBuy").Enabled = !c.selling;
@@ -71,4 +73,5 @@ TEST_F(ShopPageTest, AShopWordStandsForTheLineAndTheButton)
     std::ostringstream out;
     EXPECT_EQ(ShopWordLines(Form(), "buy 1", out), std::vector<std::string>());
     EXPECT_EQ(out.str(), "There is no shop open here.\n");
+    EXPECT_EQ(ShopWordLines(Form(), "info 1", out), std::nullopt);
 }

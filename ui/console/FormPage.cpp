@@ -7,6 +7,7 @@
 #include "data/Utf8Text.h"
 #include "platform/FormModel.h"
 #include "rules/Item.h"
+#include "ui/console/StatsSheet.h"
 
 namespace {
 
@@ -18,9 +19,17 @@ bool Clickable(const TControlState& control)
            control.Kind == TControlKind::CheckBox;
 }
 
+// A button of the form itself, or a label that acts as one (CLOSE).
 bool OwnButton(const TControlState& control)
 {
-    return control.Parent.empty() && control.Kind == TControlKind::Button;
+    return control.Parent.empty() &&
+           (control.Kind == TControlKind::Button || (control.Kind == TControlKind::Label && control.OnClick));
+}
+
+// The information dialog's arrows scroll its text, which the page shows whole.
+bool ScrollsShownText(const TFormModel& form, const TControlState& control)
+{
+    return form.Name() == "FrmGraphicInfo" && control.Name.rfind("SpeedButton", 0) == 0;
 }
 
 bool IsList(const TControlState& control)
@@ -66,7 +75,7 @@ void TFormPage::Draw(const TFormModel& form, std::ostream& out)
     out << "[" << AsUtf8(form.Caption.empty() ? form.Name() : form.Caption) << "]\n";
     Numbers.clear();
     for (const auto& control : form.Controls())
-        if (OwnButton(*control))
+        if (OwnButton(*control) && !ScrollsShownText(form, *control))
             Numbers.push_back({control->Name});
     auto number = [this](const std::string& name, int entry = -1) {
         Numbers.push_back({name, entry});
@@ -75,8 +84,12 @@ void TFormPage::Draw(const TFormModel& form, std::ostream& out)
     // Up and down buttons go on their spin's line, level labels too.
     std::set<std::string> drawnWithOthers;
     std::vector<std::string> fields;
+    // The statistics dialog's labels are drawn as its sheet.
+    const bool sheet = IsStatsForm(form);
+    if (sheet)
+        DrawStatsSheet(form, out);
     for (const auto& control : form.Controls()) {
-        if (!form.IsShown(*control) || control->Kind == TControlKind::Panel || OwnButton(*control) ||
+        if (sheet || !form.IsShown(*control) || control->Kind == TControlKind::Panel || OwnButton(*control) ||
             drawnWithOthers.count(control->Name))
             continue;
         if (HasStepButtons(form, *control)) {
@@ -112,6 +125,12 @@ void TFormPage::Draw(const TFormModel& form, std::ostream& out)
             for (size_t entry = 0; entry < control->Items.size(); ++entry)
                 out << "  " << number(control->Name, static_cast<int>(entry)) << ". " << AsUtf8(control->Items[entry])
                     << (control->ItemIndex == static_cast<int>(entry) ? " (x)" : "") << '\n';
+            if (control->Items.empty())
+                out << "     (nothing listed)\n";
+        } else if (control->Kind == TControlKind::PaintBox) {
+            // A painted text, whole: the terminal scrolls it.
+            for (const std::string& line : control->Items)
+                out << (Trim(line).empty() ? "" : "     " + AsUtf8(Trim(line))) << '\n';
         } else if (!control->Caption.empty() || !control->Text.empty()) {
             // Labels, memos and gauges with something to say.
             std::string text = AsUtf8(control->Caption + control->Text);

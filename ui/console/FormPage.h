@@ -1,6 +1,7 @@
 // A modal form as a numbered page in the player's words. What can be clicked or
-// picked gets a number; the form's own buttons (NEXT, CANCEL, OK) are numbered
-// first, so they keep their numbers on every page of the form.
+// picked gets a number; the form's own buttons (NEXT, CANCEL, OK, and labels
+// that act as buttons, such as CLOSE) are numbered first, so they keep their
+// numbers on every page of the form. A painted text is shown whole.
 #pragma once
 
 #include <optional>

@@ -120,7 +120,13 @@ void TPlayerWords::ShowHelp() const
            "Fight: attack, stop (the selected member's attack), next (the next turn of a turn-based fight),\n"
            "skill (one of the selected member's skills).\n"
            "Items: cast or special (what a worn item does), use 1, use 2, use 3 (the quick items).\n"
-           "See: party, inventory (or party 2, inventory 2), journal, quests, map; member 2 selects the second member.\n"
+           "Things: inventory names each member's places: b1 to b15 the backpack, q1 to q3 the quick slots,\n"
+           "head, neck, torso, forearms, waist, right wrist, left wrist, right hand, left hand, right ring, left ring,\n"
+           "feet. wear, remove, drop, info, identify and copy (a spell scroll) take a thing by its place or its name:\n"
+           "wear b3, remove torso, drop torch; also give rope to 2, put torch in satchel, take torch from satchel,\n"
+           "move b3 to q1. A member's number at the end lets another member act: wear jerkin 2.\n"
+           "See: party, inventory (or party 2, inventory 2), journal, quests, map, stats (or stats 2: the character\n"
+           "sheet); member 2 selects the second member.\n"
            "Shops: buy 3 buys line 3 of the shop's list, info 3 tells of it, sell 3 sells it.\n"
            "Game: start begins the adventure, details tells of it, command opens the command line, quit ends.\n"
            "On a page a number chooses and name followed by a text fills the name; yes or no answers a question.\n"
@@ -252,19 +258,19 @@ std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const 
     return line;
 }
 
-std::optional<std::string> TPlayerWords::PickMember(const std::string& number)
+std::optional<std::string> TPlayerWords::MemberButton(const std::string& stem, const std::string& number)
 {
     const int slot = StrToIntDef(number, 0);
-    const TControlState* radio = Form.Find("RadioButton" + std::to_string(slot));
-    if (!radio || !Form.Member(slot)) {
+    const TControlState* button = Form.Find(stem + std::to_string(slot));
+    if (!button || !Form.Member(slot)) {
         Out << "There is no member " << number << ".\n";
         return std::nullopt;
     }
-    if (!radio->Enabled) {
+    if (!button->Enabled) {
         Out << AsUtf8(Form.Member(slot)->Name) << " cannot act now.\n";
         return std::nullopt;
     }
-    return "click " + radio->Name;
+    return "click " + button->Name;
 }
 
 std::optional<std::string> TPlayerWords::Choice(int number)
@@ -298,17 +304,23 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
     if (IsNumber(word))
         return Choice(StrToIntDef(word, 0));
     const std::string first = FirstWord(word);
+    const std::string number = Trim(word.substr(first.size()));
     if (first == "member")
-        return SaidNoBook() ? std::nullopt : PickMember(Trim(word.substr(first.size())));
+        return SaidNoBook() ? std::nullopt : MemberButton("RadioButton", number);
+    if (first == "stats")
+        return SaidNoBook() ? std::nullopt
+                            : MemberButton("BtnStats", number.empty() ? std::to_string(Process().SelectedMember) : number);
     if (const auto lines = ShopWordLines(Form, word, Out)) {
-        if (lines->empty())
-            return std::nullopt;
-        Pending.assign(lines->begin() + 1, lines->end());
-        return lines->front();
+        std::vector<TFormLine> atWindow;
+        for (const std::string& line : *lines)
+            atWindow.push_back({line, Form.Name()});
+        return Begin(atWindow);
     }
+    if (IsItemWord(first))
+        return SaidNoBook() ? std::nullopt : Begin(*ItemWordLines(Form, Trim(typed), Out));
     for (const TViewWord& view : ViewWords) {
         if (first == view.Typed && !SaidNoBook())
-            ShowView(Out, Form, view.View, StrToIntDef(Trim(word.substr(first.size())), 0));
+            ShowView(Out, Form, view.View, StrToIntDef(number, 0));
         if (first == view.Typed)
             return std::nullopt;
     }
@@ -362,10 +374,29 @@ std::optional<std::string> TPlayerWords::Interpret(const std::string& typed)
     return std::nullopt;
 }
 
+std::optional<std::string> TPlayerWords::Begin(const std::vector<TFormLine>& lines)
+{
+    if (lines.empty())
+        return std::nullopt;
+    Pending.assign(lines.begin() + 1, lines.end());
+    return lines.front().Line;
+}
+
+bool TPlayerWords::Waits(const std::string& form) const
+{
+    const auto waiting = Host.Waiting();
+    const TFormModel* input = Host.InputForm();
+    return (waiting == TScriptedHost::TWaitKind::Window || waiting == TScriptedHost::TWaitKind::Form) && input &&
+           input->Name() == form;
+}
+
 std::optional<std::string> TPlayerWords::NextLine(const std::string&)
 {
+    // Something else opened on the way (a message box): the rest would miss.
+    if (!Pending.empty() && !Waits(Pending.front().Form))
+        Pending.clear();
     if (!Pending.empty()) {
-        std::string line = std::move(Pending.front());
+        std::string line = std::move(Pending.front().Line);
         Pending.pop_front();
         return line;
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/console/FormPage.h"
+#include "ui/console/ItemWords.h"
 
 class TForm1;
 class TScriptedHost;
@@ -38,12 +39,16 @@ private:
     std::optional<std::string> AtWindow(const std::string& typed, const std::string& word);
     // A numbered choice of the main window.
     std::optional<std::string> Choice(int number);
-    // The radio button of member N, when it may be picked.
-    std::optional<std::string> PickMember(const std::string& number);
+    // Member N's button of that stem (its radio button, its Stats), when it may be clicked.
+    std::optional<std::string> MemberButton(const std::string& stem, const std::string& number);
     // A command-script line as typed; other words get the answer unknown.
     std::optional<std::string> ScriptLine(const std::string& typed, const std::string& unknown);
     // Leaving the creation pages throws the character away: only when the player says yes.
     bool KeepsCharacter(const std::string& line);
+    // The first of a word's lines; the others wait in Pending.
+    std::optional<std::string> Begin(const std::vector<TFormLine>& lines);
+    // Whether the form of that name takes the next line.
+    bool Waits(const std::string& form) const;
     // Says how to begin when no adventure is open: true then.
     bool SaidNoBook() const;
     // The captions of the choice labels shown now.
@@ -58,5 +63,5 @@ private:
     std::chrono::steady_clock::time_point LastPrompt;
     TFormPage Page;
     // The lines still to give of a word that stands for several (buy 2).
-    std::deque<std::string> Pending;
+    std::deque<TFormLine> Pending;
 };

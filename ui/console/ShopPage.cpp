@@ -54,6 +54,11 @@ std::optional<std::vector<std::string>> ShopWordLines(const TForm1& form, const 
     for (const TShopWord& shopWord : ShopWords) {
         if (word != shopWord.Typed)
             continue;
+        const std::string rest = blank == std::string::npos ? "" : Trim(words.substr(blank));
+        // info tells of a member's things too: of a shop line by its number, in an open shop.
+        if (shopWord.Button == std::string("BtnInfo") &&
+            (!ShopShown(form) || rest.find_first_not_of("0123456789") != std::string::npos))
+            return std::nullopt;
         if (!ShopShown(form)) {
             out << "There is no shop open here.\n";
             return std::vector<std::string>();
@@ -62,7 +67,7 @@ std::optional<std::vector<std::string>> ShopWordLines(const TForm1& form, const 
             out << shopWord.Needs << '\n';
             return std::vector<std::string>();
         }
-        const int number = blank == std::string::npos ? 0 : StrToIntDef(Trim(words.substr(blank)), 0);
+        const int number = StrToIntDef(rest, 0);
         const int count = static_cast<int>(form.Control("ShopList").Items.size());
         if (number < 1 || number > count) {
             out << "The shop's list has " << (count == 0 ? std::string("nothing in it") : "lines 1 to " +

@@ -14,6 +14,6 @@ class TForm1;
 // Draws the panel while the shop shows it; nothing otherwise.
 void DrawShopPage(std::ostream& out, const TForm1& form);
 // The command lines a shop word ("buy 2") stands for. Nullopt when the words are
-// no shop word; no lines when they name nothing the shop offers now, which is
-// said to out.
+// no shop word (info is one only with a number, in an open shop); no lines when
+// they name nothing the shop offers now, which is said to out.
 std::optional<std::vector<std::string>> ShopWordLines(const TForm1& form, const std::string& words, std::ostream& out);

@@ -7,6 +7,7 @@
 #include "rules/Creature.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "ui/console/SlotNames.h"
 #include "world/Location.h"
 
 namespace {
@@ -25,13 +26,28 @@ std::vector<const TPlayer*> MembersAsked(std::ostream& out, const TForm1& form, 
     return members;
 }
 
-std::string ItemList(const auto& slots, bool numbered)
+// An open container tells what it holds, so the take word can name it.
+std::string ThingName(const TItem& item)
+{
+    std::string name = ItemDisplayName(&item);
+    if (!item.Container || !item.Container->Open)
+        return name;
+    std::string held;
+    for (const auto& object : item.Container->Contents)
+        if (object)
+            held += (held.empty() ? "" : ", ") + ItemDisplayName(object.get());
+    if (item.Container->Gold > 0)
+        held += (held.empty() ? "" : ", ") + std::to_string(item.Container->Gold) + "gp";
+    return name + (held.empty() ? " (empty)" : " (holding " + held + ")");
+}
+
+// "[b1] Torch, [b4] Coil of Rope", or "nothing".
+std::string PlaceList(const TPlayer& member, TPlaceArea area, int first, int last)
 {
     std::string list;
-    for (size_t slot = 0; slot < slots.size(); ++slot)
-        if (slots[slot])
-            list += (list.empty() ? "" : ", ") + (numbered ? std::to_string(slot + 1) + ". " : std::string()) +
-                    ItemDisplayName(slots[slot].get());
+    for (int slot = first; slot <= last; ++slot)
+        if (const TItem* item = ItemIn(member, {area, slot}))
+            list += (list.empty() ? "[" : ", [") + PlaceWord({area, slot}) + "] " + ThingName(*item);
     return list.empty() ? "nothing" : list;
 }
 
@@ -71,17 +87,11 @@ void ShowParty(std::ostream& out, const TForm1& form, int slot)
 
 void ShowInventory(std::ostream& out, const TForm1& form, int slot)
 {
-    for (const TPlayer* member : MembersAsked(out, form, slot)) {
-        std::string worn;
-        for (size_t body = 0; body < member->BodySlots.size(); ++body)
-            if (member->BodySlots[body])
-                worn += (worn.empty() ? "" : ", ") + std::string(BodySlotControls[body].Caption) + ": " +
-                        ItemDisplayName(member->BodySlots[body].get());
+    for (const TPlayer* member : MembersAsked(out, form, slot))
         out << form.SlotOf(member) << ". " << AsUtf8(member->Name) << '\n'
-            << "  wears: " << AsUtf8(worn.empty() ? "nothing" : worn) << '\n'
-            << "  backpack: " << AsUtf8(ItemList(member->Backpack, true)) << '\n'
-            << "  quick items: " << AsUtf8(ItemList(member->QuickSlots, true)) << '\n';
-    }
+            << "  wears: " << AsUtf8(PlaceList(*member, TPlaceArea::Body, 0, BodySlotCount - 1)) << '\n'
+            << "  backpack: " << AsUtf8(PlaceList(*member, TPlaceArea::Backpack, 1, BackpackSlotCount)) << '\n'
+            << "  quick items: " << AsUtf8(PlaceList(*member, TPlaceArea::Quick, 1, QuickSlotCount)) << '\n';
     if (slot == 0 && form.Member(1))
         out << "Party gold: " << GameClient().PartyGold << '\n';
 }

@@ -9,6 +9,7 @@ class TForm1;
 
 // Every member (slot 0) or one (1..6).
 void ShowParty(std::ostream& out, const TForm1& form, int slot);
+// Each thing with its place in brackets ([b3], [q1], [torso]), as the item words name it.
 void ShowInventory(std::ostream& out, const TForm1& form, int slot);
 void ShowJournal(std::ostream& out, const TForm1& form);
 void ShowQuests(std::ostream& out, const TForm1& form);
