@@ -84,7 +84,7 @@ values (21011, 'Iron Cap', 16, 1, 0, 0, '', 0, 0, 100111, 12, 1, 0, 0, 0, 0, 0, 
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21012, 'Buckler', 7, 1, 0, 0, '', 0, 0, 100112, 15, 9, 0, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
-values (21013, 'The Cinderbound Grimoire', 2, 1, -1, 0, '', 0, 0, 100113, 220, 0, 2, 0, 0, 0, 3, 0, 0);
+values (21013, 'The Cinderbound Grimoire', 2, 1, -1, 0, '', 0, 0, 100113, 220, 100, 2, 0, 0, 0, 3, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21014, 'Iron Key', 20, 1, 0, 0, '', 0, 0, 100114, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
