@@ -198,6 +198,8 @@ void TForm1::CreateMapTab()
 {
     Add("MapTab", TControlKind::TabSheet, "PageControl1").Caption = "Map";
     Add("ScrollBox2", TControlKind::ScrollBox, "MapTab");
+    // The area picture with its markers drawn on it.
+    Add("ImgMap", TControlKind::Image, "ScrollBox2");
     Add("ComboMapTitle", TControlKind::ComboBox, "MapTab");
 }
 

@@ -9,7 +9,6 @@
 #include "platform/FormModel.h"
 #include "platform/OutputPane.h"
 
-class ICanvas;
 class TCombatSession;
 class TCreature;
 class TDataManager;
@@ -68,11 +67,6 @@ public:
     void ShowProgramLogo();
     // The journal's background, from the program folder.
     void ShowJournalPicture();
-    // The journal's page boxes (0 left, 1 right): drawn on request, and the links
-    // of the table of contents under the pointer.
-    void PaintJournalPage(int side, ICanvas& canvas);
-    void JournalPageMouseMove(int side, int x, int y);
-    void JournalPageClick(int side, int x, int y);
 
     // Slot n's member (1..6), or null.
     TPlayer* Member(int slot) const;
@@ -110,6 +104,8 @@ private:
     void CreateBackpackMenu();
     void WireMemberTab(int slot);
     void WireJournalTab();
+    // The mini map: drawn around the party's cell; a click opens the area map.
+    void WireMiniMap();
 
     void WireHandlers();
     // A failed save of the options, said the first time only.

@@ -73,6 +73,10 @@ void TForm1::WireHandlers()
         };
     }
     WireJournalTab();
+    WireMiniMap();
+    Control("ComboMapTitle").OnChange = [this](const std::string& sender) {
+        GameClient().ShowMapPicture(Control(sender).ItemIndex);
+    };
     Control("BtnGet").OnClick = BtnGetClick;
     Control("BtnLook").OnClick = BtnLookClick;
     Control("BtnPickup").OnClick = BtnPickupClick;

@@ -118,6 +118,36 @@ bool TFormModel::MouseLeave(const std::string& name) { return Fire(name, &TContr
 bool TFormModel::MouseDown(const std::string& name) { return Fire(name, &TControlState::OnMouseDown); }
 bool TFormModel::MouseUp(const std::string& name) { return Fire(name, &TControlState::OnMouseUp); }
 
+bool TFormModel::Paint(const std::string& name, ICanvas& canvas)
+{
+    TControlState* control = Find(name);
+    if (!control || !control->OnPaint || !IsShown(*control))
+        return false;
+    const auto paint = control->OnPaint;
+    paint(canvas);
+    return true;
+}
+
+bool TFormModel::MouseMoveAt(const std::string& name, int x, int y)
+{
+    TControlState* control = Find(name);
+    if (!Usable(control) || !control->OnMouseMoveAt)
+        return false;
+    const auto move = control->OnMouseMoveAt;
+    move(x, y);
+    return true;
+}
+
+bool TFormModel::ClickAt(const std::string& name, int x, int y)
+{
+    TControlState* control = Find(name);
+    if (!Usable(control) || !control->OnClickAt)
+        return false;
+    const auto click = control->OnClickAt;
+    click(x, y);
+    return true;
+}
+
 bool TFormModel::Select(const std::string& name, int index)
 {
     TControlState* control = Find(name);

@@ -13,6 +13,7 @@
 
 #include "platform/Font.h"
 
+class ICanvas;
 struct TPicture;
 
 enum class TControlKind {
@@ -83,6 +84,12 @@ struct TControlState {
     THandler OnMouseDown;
     THandler OnMouseUp;
     THandler OnChange;
+    // Painted areas draw through a canvas on request: a host that shows the
+    // control as pixels calls it on every paint.
+    std::function<void(ICanvas& canvas)> OnPaint;
+    // The pointer moving over the control, and a left click, at a point of its own.
+    std::function<void(int x, int y)> OnMouseMoveAt;
+    std::function<void(int x, int y)> OnClickAt;
 };
 
 class EControlNotFound : public std::runtime_error {
@@ -131,6 +138,10 @@ public:
     bool MouseLeave(const std::string& name);
     bool MouseDown(const std::string& name);
     bool MouseUp(const std::string& name);
+    // A painted area drawn on canvas; false when it paints nothing.
+    bool Paint(const std::string& name, ICanvas& canvas);
+    bool MouseMoveAt(const std::string& name, int x, int y);
+    bool ClickAt(const std::string& name, int x, int y);
     // Selects a list or drop-down entry and fires the change handler.
     bool Select(const std::string& name, int index);
     // Sets an edit field's text and fires the change handler.

@@ -428,6 +428,13 @@ void TScriptCmd::AddMapPicture(const std::string& title, const std::string& pict
         GameClient().AddMapPicture(title, pictureFile, caption);
 }
 
+void TScriptCmd::MapMarker(const std::string& title, const std::string& marker, int32_t operation, int32_t top,
+                           int32_t left, const std::string& pictureFile)
+{
+    if (!Closed())
+        GameClient().UpdateMapMarker(title, marker, operation, top, left, pictureFile);
+}
+
 int32_t TScriptCmd::GetCounter(const std::string& name)
 {
     const TIntegerHash& counters = Process().Switches;

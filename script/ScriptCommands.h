@@ -61,6 +61,9 @@ public:
     void AddQuest(const std::string& name, const std::string& textFile);
     void CompleteQuest(const std::string& name);
     void AddMapPicture(const std::string& title, const std::string& pictureFile, const std::string& caption);
+    // A marker on a map picture: operation 1 adds, 2 removes, 3 changes it.
+    void MapMarker(const std::string& title, const std::string& marker, int32_t operation, int32_t top, int32_t left,
+                   const std::string& pictureFile);
 
     // Counters, variables and chance.
     int32_t GetCounter(const std::string& name);

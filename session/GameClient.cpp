@@ -1,5 +1,4 @@
 #include "session/GameClient.h"
-#include "session/NamedLines.h"
 
 #include "app/MainForm.h"
 #include "data/DataManager.h"
@@ -355,10 +354,3 @@ void TGameClient::RefreshGoldLabels()
             Form.Control("Gold" + std::to_string(slot)).Caption = std::to_string(PartyGold);
 }
 
-void TGameClient::AddMapPicture(const std::string& title, const std::string& picture, const std::string& caption)
-{
-    if (HasName(MapPictures, title) || !PicturePath(Process().GameDir, picture))
-        return;
-    MapPictures.push_back(title + "=" + picture + "|" + caption);
-    Form.Control("ComboMapTitle").Items.push_back(caption);
-}

@@ -72,6 +72,11 @@ public:
     // The journal manager's books made again from JournalEntries and Quests.
     void RestoreJournal();
     void AddMapPicture(const std::string& title, const std::string& picture, const std::string& caption);
+    // Operation 1 adds a marker, 2 removes it, 3 moves it or changes its picture.
+    void UpdateMapMarker(const std::string& title, const std::string& marker, int operation, int32_t top,
+                         int32_t left, const std::string& picture);
+    // The area picture of the map tab's list entry, with its markers drawn on it.
+    void ShowMapPicture(int index);
 
     // Enables the compass buttons of the current location's exits, their tags
     // the destinations.
