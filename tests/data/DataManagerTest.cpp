@@ -8,6 +8,7 @@
 #include "data/DataManager.h"
 #include "data/Picture.h"
 #include "support/AdventureFolder.h"
+#include "support/BitmapBytes.h"
 #include "support/EngineFixture.h"
 
 namespace fs = std::filesystem;
@@ -32,27 +33,7 @@ std::string Settings(const std::string& rows)
 // A 2 x 1 24-bit BMP: a red and a blue pixel.
 std::string TinyBmp()
 {
-    std::string bytes = "BM";
-    auto put32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bytes += static_cast<char>(v >> (8 * i));
-    };
-    auto put16 = [&](uint16_t v) {
-        bytes += static_cast<char>(v);
-        bytes += static_cast<char>(v >> 8);
-    };
-    put32(14 + 40 + 8);
-    put32(0);
-    put32(14 + 40);
-    put32(40);
-    put32(2);
-    put32(1);
-    put16(1);
-    put16(24);
-    for (int i = 0; i < 6; ++i)
-        put32(0);
-    bytes += std::string("\x00\x00\xFF\xFF\x00\x00\x00\x00", 8);
-    return bytes;
+    return BitmapBytes(2, 1, {0xFF0000, 0x0000FF});
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 #include "session/Bookmarks.h"
 #include "support/AdventureFolder.h"
 #include "support/EngineFixture.h"
+#include "world/AreaMap.h"
+#include "world/Journal.h"
 #include "world/Location.h"
 
 namespace fs = std::filesystem;
@@ -26,9 +28,11 @@ const char* const Adventure = R"SQL(
 insert into general (name, value) values ('MinLvl', '1'), ('MaxLvl', '18'), ('MaxParty', '6'), ('EncText', '0'),
   ('EncImg', '0'), ('ChStart', '0'), ('StartID', '1001'), ('AdvTitle', 'Test of Embers'), ('SysMsg', '990301');
 insert into texts (id, file, text) values (1, 'q_rats.txt', 'Rats in the cellar' || char(13) || char(10) || 'Clear them out.');
-insert into locations (id, name, intro_id, desc_id, brief, script_id, area_id) values
-  (1001, 'The Gate', 0, 0, 'A tall gate.', 0, 1), (1002, 'The Square', 0, 0, 'An empty square.', 0, 1),
-  (1003, 'The Road', 0, 0, 'A road out of town.', 0, 2);
+insert into texts (id, file, text) values (2, 'j_gate.txt', 'At the gate' || char(10) || 'The guard let us in.');
+insert into locations (id, name, intro_id, desc_id, brief, script_id, area_id, mapX, mapY) values
+  (1001, 'The Gate', 0, 0, 'A tall gate.', 0, 1, 1, 0), (1002, 'The Square', 0, 0, 'An empty square.', 0, 1, 0, 0),
+  (1003, 'The Road', 0, 0, 'A road out of town.', 0, 2, -1, -1);
+insert into areas (id, name, width, height) values (1, 'Town', 1, 2);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values
   (1002, 1001, 'the square', 1, 1), (1001, 1002, 'the gate', 3, 1), (1003, 1002, 'the road', 2, 1),
   (1002, 1003, 'the square', 4, 1);
@@ -244,6 +248,32 @@ TEST_F(BookmarkTest, LoadingRestoresTheGameAsItWasSaved)
     TSQLite3 db;
     ASSERT_EQ(db.OpenReadOnly((Saves() / "Save1" / "data").string()), 0);
     EXPECT_EQ(db.Query("select loc_id from save_data")[0]->GetItem("loc_id"), "1002");
+}
+
+TEST_F(BookmarkTest, TheBooksAndTheDiscoveredMapComeBack)
+{
+    GameClient().AddQuest("rats", "q_rats.txt");
+    GameClient().AddQuest("gate", "j_gate.txt");
+    GameClient().AddJournalEntry("gate", "j_gate.txt");
+    GameClient().CompleteQuest("rats");
+    EXPECT_EQ(JournalManager().QuestLines(), (std::vector<std::string>{"~At the gate", "The guard let us in."}));
+    GameClient().EnterLocation(1002);
+    ASSERT_EQ(AreaMap().AreaId, 1);
+    EXPECT_TRUE(AreaMap().Cell(0, 0)->Draw);
+    EXPECT_TRUE(AreaMap().Cell(1, 0)->Draw);
+    ASSERT_TRUE(SaveAs("Mapped"));
+
+    LoadListed(0);
+    EXPECT_EQ(JournalManager().JournalLines(), (std::vector<std::string>{"~At the gate", "The guard let us in."}));
+    EXPECT_EQ(JournalManager().QuestLines(), (std::vector<std::string>{"~At the gate", "The guard let us in."}));
+    ASSERT_EQ(AreaMap().AreaId, 1);
+    EXPECT_TRUE(AreaMap().Cell(0, 0)->Draw);
+    EXPECT_TRUE(AreaMap().Cell(1, 0)->Draw) << "a cell shown without a row of its own is kept";
+
+    // A closed book forgets both.
+    GameClient().CloseBook();
+    EXPECT_TRUE(JournalManager().JournalLines().empty());
+    EXPECT_EQ(AreaMap().AreaId, 0);
 }
 
 TEST_F(BookmarkTest, RunningEffectsComeBackWithTheirTargetsAndTimeLeft)

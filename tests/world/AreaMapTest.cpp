@@ -157,3 +157,16 @@ TEST_F(AreaMapTest, ShrinkingKeepsCellsThatHoldSomething)
     EXPECT_TRUE(map.Resize(4, 3));
     EXPECT_FALSE(map.Resize(-1, 2));
 }
+
+TEST_F(AreaMapTest, TheMiniMapPaintsAndOpensTheAreaMap)
+{
+    GameClient().CurrentLocation = &Located(1002);
+    AreaMap().LoadArea(1);
+    AreaMap().Cell(1, 1)->Draw = true;
+    TRecordingCanvas canvas;
+    ASSERT_TRUE(Form().Paint("Grid", canvas));
+    EXPECT_EQ(canvas.Drawn.back(), "frame 48,48");
+    Queue("expect-control MGrid tag 4\nexpect-control MGrid max 3\nclose");
+    ASSERT_TRUE(Form().Click("Grid"));
+    EXPECT_FALSE(TestHost.BoxOpen());
+}

@@ -113,3 +113,23 @@ TEST_F(JournalTest, CompletingAQuestRemovesExactlyItsLines)
     Journal().RemoveQuest(5);
     EXPECT_EQ(Journal().QuestLines().size(), 2u);
 }
+
+TEST_F(JournalTest, ThePointerFindsTheLinksOnThePageBoxes)
+{
+    Journal().AddEntry("Far Away", Body(80, "Mile"), true);
+    Journal().Redraw();
+    Form().Click("LblJournal");
+    ASSERT_EQ(Journal().Links[0].size(), 1u);
+    const TRLink link = Journal().Links[0][0];
+    ASSERT_TRUE(Form().MouseMoveAt("PaintBox1", link.Left + 1, link.Top + 1));
+    EXPECT_EQ(Form().Control("PaintBox1").Cursor, TCursor::HandPoint);
+    Form().MouseMoveAt("PaintBox1", link.Right + 5, link.Top + 1);
+    EXPECT_EQ(Form().Control("PaintBox1").Cursor, TCursor::Default);
+    ASSERT_TRUE(Form().ClickAt("PaintBox1", link.Left + 1, link.Top + 1));
+    EXPECT_EQ(Journal().LeftPage, link.Page % 2 ? link.Page : link.Page - 1);
+    // The quest book, then the journal again from its first page.
+    Form().Click("LblQuests");
+    EXPECT_EQ(Journal().Mode, "QUESTS");
+    Form().Click("LblJournal");
+    EXPECT_EQ(Journal().LeftPage, 1);
+}
