@@ -130,21 +130,22 @@ bool TFormModel::Paint(const std::string& name, ICanvas& canvas)
 
 bool TFormModel::MouseMoveAt(const std::string& name, int x, int y)
 {
-    TControlState* control = Find(name);
-    if (!Usable(control) || !control->OnMouseMoveAt)
-        return false;
-    const auto move = control->OnMouseMoveAt;
-    move(x, y);
-    return true;
+    return FireAt(name, &TControlState::OnMouseMoveAt, x, y);
 }
 
 bool TFormModel::ClickAt(const std::string& name, int x, int y)
 {
+    return FireAt(name, &TControlState::OnClickAt, x, y);
+}
+
+bool TFormModel::FireAt(const std::string& name, TPointHandler TControlState::*handler, int x, int y)
+{
     TControlState* control = Find(name);
-    if (!Usable(control) || !control->OnClickAt)
+    if (!Usable(control) || !(control->*handler))
         return false;
-    const auto click = control->OnClickAt;
-    click(x, y);
+    // A copy: the handler may remove its own control.
+    const auto fire = control->*handler;
+    fire(x, y);
     return true;
 }
 

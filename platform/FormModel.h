@@ -52,6 +52,8 @@ constexpr TColor clDefault = 0xFF000000;
 // Handlers receive the name of the control that fired, as a control may be
 // freed by its own handler.
 using THandler = std::function<void(const std::string& sender)>;
+// A handler told the point of the control the pointer is at.
+using TPointHandler = std::function<void(int x, int y)>;
 
 struct TControlState {
     std::string Name;
@@ -88,8 +90,8 @@ struct TControlState {
     // control as pixels calls it on every paint.
     std::function<void(ICanvas& canvas)> OnPaint;
     // The pointer moving over the control, and a left click, at a point of its own.
-    std::function<void(int x, int y)> OnMouseMoveAt;
-    std::function<void(int x, int y)> OnClickAt;
+    TPointHandler OnMouseMoveAt;
+    TPointHandler OnClickAt;
 };
 
 class EControlNotFound : public std::runtime_error {
@@ -163,6 +165,7 @@ public:
 private:
     bool Usable(const TControlState* control) const;
     bool Fire(const std::string& name, THandler TControlState::*handler);
+    bool FireAt(const std::string& name, TPointHandler TControlState::*handler, int x, int y);
 
     std::string FName;
     std::vector<std::unique_ptr<TControlState>> FControls;
