@@ -58,8 +58,11 @@ protected:
         Window.Sync();
     }
 
-    // The journal's pages are drawn on its picture.
-    const std::set<std::string> JournalLayers = {"ImgJournal+PaintBox1", "ImgJournal+PaintBox2"};
+    // The journal's pages, page numbers, arrows and book links lie on its picture.
+    const std::set<std::string> JournalLayers = {"ImgJournal+PaintBox1",   "ImgJournal+PaintBox2", "ImgJournal+ImgBtn1",
+                                                 "ImgJournal+ImgBtn2",     "ImgJournal+LblPageLeft",
+                                                 "ImgJournal+LblPageRight", "ImgJournal+LblJournal",
+                                                 "ImgJournal+LblQuests"};
 
     TListeningForm Form;
     TMainWindow Window;
