@@ -27,6 +27,7 @@
 #include "data/Picture.h"
 #include "rules/Creature.h"
 #include "platform/ScriptedHost.h"
+#include "session/GameClient.h"
 #include "session/Process.h"
 #include "world/AreaMap.h"
 #include "tests/qt/WidgetChecks.h"
@@ -197,6 +198,8 @@ protected:
         // information reads the program folder's parchment.
         Process().Host = &Host;
         Process().MainForm = std::make_unique<TForm1>();
+        // The area map paints the party's place.
+        Process().Client = std::make_unique<TGameClient>(*Process().MainForm);
         Process().AppDir = PROGRAM_PICTURES_DIR;
     }
     ~DialogDesignTest() override { ResetProcess(); }

@@ -11,6 +11,9 @@
 
 #include "app/MainForm.h"
 #include "platform/Keys.h"
+#include "platform/ScriptedHost.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
 #include "ui/qt/MainLayout.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/OutputView.h"
@@ -41,10 +44,14 @@ protected:
               Window.Sync();
           }, scale)
     {
+        // The mini map and the journal's pages paint what the engine keeps.
+        Process().Host = &Host;
+        Process().Client = std::make_unique<TGameClient>(Form);
         Window.OnClosed = [this] { ++Closings; };
         Window.show();
         QCoreApplication::processEvents();
     }
+    ~MainWindowTest() override { ResetProcess(); }
 
     QTabWidget& Pages() { return *Window.findChild<QTabWidget*>("PageControl1"); }
 
@@ -64,6 +71,7 @@ protected:
                                                  "ImgJournal+LblPageRight", "ImgJournal+LblJournal",
                                                  "ImgJournal+LblQuests"};
 
+    TScriptedHost Host{std::string()};
     TListeningForm Form;
     TMainWindow Window;
     int Closings = 0;

@@ -3,12 +3,20 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/Canvas.h"
 #include "platform/FormModel.h"
 #include "ui/qt/FormView.h"
 
 namespace {
 
 const QRect Place(10, 10, 200, 100);
+
+TFormViewParts Placed()
+{
+    TFormViewParts parts;
+    parts.Place = [](const std::string&) { return std::optional<QRect>(Place); };
+    return parts;
+}
 // Where the engine fills, in the area's own coordinates.
 const TRect Filled{20, 10, 60, 40};
 
@@ -44,7 +52,7 @@ protected:
                        handler();
                        View.Sync();
                    },
-                   TFormViewParts{[](const std::string&) { return std::optional<QRect>(Place); }}};
+                   Placed()};
     std::vector<std::string> Heard;
 };
 
