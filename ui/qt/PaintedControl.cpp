@@ -1,6 +1,7 @@
 #include "ui/qt/PaintedControl.h"
 
 #include <QPainter>
+#include <exception>
 
 #include "platform/FormModel.h"
 #include "ui/qt/PainterCanvas.h"
@@ -25,5 +26,11 @@ void TPaintedControl::paintEvent(QPaintEvent*)
     // Drawn on the widget itself, so that text stays sharp on scaled screens.
     QPainter painter(this);
     TPainterCanvas canvas(painter);
-    Form->Paint(FromQt(objectName()), canvas);
+    // No exception may cross Qt's event loop, and a box would paint again:
+    // a failed drawing leaves the rest blank and is logged.
+    try {
+        Form->Paint(FromQt(objectName()), canvas);
+    } catch (const std::exception& error) {
+        qWarning("%s cannot be drawn: %s", qPrintable(objectName()), error.what());
+    }
 }
