@@ -4,6 +4,8 @@
 // With VELLUMORA_SCREENSHOT_DIR set, each dialog's picture is saved there.
 #include <QCoreApplication>
 #include <QDialog>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QDir>
 #include <QWheelEvent>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "app/CutSceneForm.h"
 #include "app/GraphicInfoForm.h"
 #include "app/MainForm.h"
+#include "app/MapForm.h"
 #include "app/SimpleChooseForm.h"
 #include "app/SpellBooksForm.h"
 #include "app/StartForm.h"
@@ -24,7 +27,9 @@
 #include "data/Picture.h"
 #include "rules/Creature.h"
 #include "platform/ScriptedHost.h"
+#include "session/GameClient.h"
 #include "session/Process.h"
+#include "world/AreaMap.h"
 #include "tests/qt/WidgetChecks.h"
 #include "ui/qt/FormDesigns.h"
 #include "ui/qt/FormDialog.h"
@@ -113,6 +118,13 @@ std::unique_ptr<TFormModel> StatisticsPage(int page)
     return form;
 }
 
+// The map of an area wider than the dialog's grid, and of a small one.
+std::unique_ptr<TFormModel> AreaMapOf(int columns, int rows)
+{
+    AreaMap().Resize(columns, rows);
+    return std::make_unique<TFrmMap>();
+}
+
 std::unique_ptr<TFormModel> EverythingShown(std::unique_ptr<TFormModel> form)
 {
     for (const auto& control : form->Controls())
@@ -168,6 +180,8 @@ std::vector<TDesignCase> DesignCases()
                          form->Control("ListBox1").Items = {"Scroll of the Veil of Ash", "Healing Draught(3)", "75gp"};
                          return form;
                      }});
+    cases.push_back({"map-large", [] { return AreaMapOf(30, 12); }});
+    cases.push_back({"map-small", [] { return AreaMapOf(5, 4); }});
     cases.push_back({"choose", [] {
                          auto form = std::make_unique<TFrmSimpleChoose>();
                          form->Control("ListBox1").Items = {"Brenna", "Aldric"};
@@ -184,6 +198,8 @@ protected:
         // information reads the program folder's parchment.
         Process().Host = &Host;
         Process().MainForm = std::make_unique<TForm1>();
+        // The area map paints the party's place.
+        Process().Client = std::make_unique<TGameClient>(*Process().MainForm);
         Process().AppDir = PROGRAM_PICTURES_DIR;
     }
     ~DialogDesignTest() override { ResetProcess(); }
@@ -267,4 +283,18 @@ TEST_F(DialogDesignTest, TheWheelScrollsTheItemTextTwoLinesANotch)
         QCoreApplication::sendEvent(text, &wheel);
         EXPECT_EQ(form->Control("PaintBox1").Position, first) << angle;
     }
+}
+
+TEST_F(DialogDesignTest, TheAreaMapIsAsLargeAsTheAreaAndScrollsWhatDoesNotFit)
+{
+    const std::unique_ptr<TFormModel> form = AreaMapOf(30, 12);
+    TFormDialog dialog(*form, [](const std::function<void()>&) {}, nullptr);
+    Open(dialog);
+    const QWidget* grid = dialog.findChild<QWidget*>("MGrid");
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->size(), QSize(30 * MapCellSize, 12 * MapCellSize));
+    const auto* scroll = dialog.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
 }

@@ -11,6 +11,9 @@
 
 #include "app/MainForm.h"
 #include "platform/Keys.h"
+#include "platform/ScriptedHost.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
 #include "ui/qt/MainLayout.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/OutputView.h"
@@ -41,10 +44,14 @@ protected:
               Window.Sync();
           }, scale)
     {
+        // The mini map and the journal's pages paint what the engine keeps.
+        Process().Host = &Host;
+        Process().Client = std::make_unique<TGameClient>(Form);
         Window.OnClosed = [this] { ++Closings; };
         Window.show();
         QCoreApplication::processEvents();
     }
+    ~MainWindowTest() override { ResetProcess(); }
 
     QTabWidget& Pages() { return *Window.findChild<QTabWidget*>("PageControl1"); }
 
@@ -58,9 +65,13 @@ protected:
         Window.Sync();
     }
 
-    // The journal's pages are drawn on its picture.
-    const std::set<std::string> JournalLayers = {"ImgJournal+PaintBox1", "ImgJournal+PaintBox2"};
+    // The journal's pages, page numbers, arrows and book links lie on its picture.
+    const std::set<std::string> JournalLayers = {"ImgJournal+PaintBox1",   "ImgJournal+PaintBox2", "ImgJournal+ImgBtn1",
+                                                 "ImgJournal+ImgBtn2",     "ImgJournal+LblPageLeft",
+                                                 "ImgJournal+LblPageRight", "ImgJournal+LblJournal",
+                                                 "ImgJournal+LblQuests"};
 
+    TScriptedHost Host{std::string()};
     TListeningForm Form;
     TMainWindow Window;
     int Closings = 0;

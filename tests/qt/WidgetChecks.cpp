@@ -1,6 +1,7 @@
 #include "tests/qt/WidgetChecks.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QLabel>
 #include <QWidget>
@@ -12,9 +13,19 @@ std::string NameOf(const QWidget& widget)
     return widget.objectName().toStdString();
 }
 
-QRect OnScreen(const QWidget& widget)
+QRect Whole(const QWidget& widget)
 {
     return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+}
+
+// What of the widget shows: a scroll area's view cuts what it scrolls.
+QRect OnScreen(const QWidget& widget)
+{
+    QRect shown = Whole(widget);
+    for (const QWidget* view = widget.parentWidget(); view && !view->isWindow(); view = view->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(view->parentWidget()))
+            shown &= Whole(*view);
+    return shown;
 }
 
 std::string Text(QWidget& widget, QAccessible::Text kind)

@@ -15,6 +15,7 @@
 
 #include "platform/FormModel.h"
 #include "ui/qt/ControlDrag.h"
+#include "ui/qt/PaintedControl.h"
 #include "ui/qt/QtConvert.h"
 
 TControlInput::TControlInput(TFormModel& form, TDeliver deliver, TPopUp popUp)
@@ -91,7 +92,10 @@ bool TControlInput::eventFilter(QObject* watched, QEvent* event)
 bool TControlInput::Mouse(QWidget& widget, const std::string& name, const QMouseEvent& mouse)
 {
     const QPoint at = mouse.position().toPoint();
+    const bool painted = dynamic_cast<const TPaintedControl*>(&widget);
     if (mouse.type() == QEvent::MouseMove) {
+        if (painted && !(mouse.buttons() & Qt::LeftButton))
+            Send([name, at](TFormModel& form) { form.MouseMoveAt(name, at.x(), at.y()); });
         // A press moved far enough is a drag, and no click.
         if (Pressed != &widget || !(mouse.buttons() & Qt::LeftButton) ||
             (at - PressedAt).manhattanLength() < QApplication::startDragDistance() || !MayDrag(name))
@@ -112,12 +116,15 @@ bool TControlInput::Mouse(QWidget& widget, const std::string& name, const QMouse
         Send([name](TFormModel& form) { form.DblClick(name); });
     } else {
         Pressed = nullptr;
-        // Labels and pictures have no click of their own: a release inside is
-        // one, unless the press became a drag.
-        const bool click =
-            qobject_cast<const QLabel*>(&widget) && widget.rect().contains(at) && DraggedFrom != &widget;
-        Send([name, click](TFormModel& form) {
+        // Labels, pictures and painted areas have no click of their own: a
+        // release inside is one, unless the press became a drag. A painted area
+        // hears where it was clicked too.
+        const bool click = (qobject_cast<const QLabel*>(&widget) || painted) && widget.rect().contains(at) &&
+                           DraggedFrom != &widget;
+        Send([name, click, painted, at](TFormModel& form) {
             form.MouseUp(name);
+            if (click && painted)
+                form.ClickAt(name, at.x(), at.y());
             if (click)
                 form.Click(name);
         });

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "data/Picture.h"
+#include "ui/qt/PaintedControl.h"
 #include "ui/qt/ParchmentView.h"
 #include "ui/qt/PictureLabel.h"
 #include "ui/qt/QtConvert.h"
@@ -185,18 +186,15 @@ QWidget* MakeControlWidget(TControlKind kind, QWidget* parent)
     }
     case TControlKind::PageControl:
         return new QTabWidget(parent);
-    case TControlKind::DrawGrid: {
-        auto* grid = new QFrame(parent);
-        grid->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        return grid;
-    }
+    case TControlKind::PaintBox:
+    case TControlKind::DrawGrid:
+        return new TPaintedControl(parent);
     case TControlKind::RichEdit: {
         auto* pane = new QTextEdit(parent);
         pane->setReadOnly(true);
         return pane;
     }
     case TControlKind::TabSheet:
-    case TControlKind::PaintBox:
         return new QWidget(parent);
     case TControlKind::Menu:
     case TControlKind::MenuItem:
@@ -246,6 +244,9 @@ void ShowLook(QWidget& widget, TControlKind kind, const TControlLook& look, cons
         ShowGauge(*bar, look, changed);
     if (auto* parchment = dynamic_cast<TParchmentView*>(&widget))
         parchment->Show(look);
+    // What a painted area shows lies in the engine: any change may have moved it.
+    if (auto* painted = dynamic_cast<TPaintedControl*>(&widget))
+        painted->update();
     // Last, so that a control appears with its content in place.
     if (changed(&TControlLook::Visible))
         widget.setVisible(look.Visible);

@@ -4,12 +4,14 @@
 #include <map>
 
 #include "app/GraphicInfoForm.h"
+#include "world/AreaMap.h"
 #include "ui/qt/QtConvert.h"
 #include "ui_FrmAbout.h"
 #include "ui_FrmAdvDetails.h"
 #include "ui_FrmCreate.h"
 #include "ui_FrmCutScene.h"
 #include "ui_FrmGraphicInfo.h"
+#include "ui_FrmMap.h"
 #include "ui_FrmSimpleChoose.h"
 #include "ui_FrmSpellBooks.h"
 #include "ui_FrmStart.h"
@@ -45,6 +47,16 @@ void SetUpGraphicInfo(QDialog& dialog, const TFormModel& form)
     };
 }
 
+// The grid is as large as the area; the scroll area around it scrolls what
+// does not fit.
+void SetUpMap(QDialog& dialog, const TFormModel& form)
+{
+    Ui::FrmMap design;
+    design.setupUi(&dialog);
+    const TControlState& grid = form.Control("MGrid");
+    design.MGrid->resize(static_cast<int>(grid.Tag) * MapCellSize, grid.Max * MapCellSize);
+}
+
 } // namespace
 
 TDialogDesign DialogDesign(const std::string& formName)
@@ -55,6 +67,7 @@ TDialogDesign DialogDesign(const std::string& formName)
         {"FrmCreate", SetUp<Ui::FrmCreate>},
         {"FrmCutScene", SetUp<Ui::FrmCutScene>},
         {"FrmGraphicInfo", SetUpGraphicInfo},
+        {"FrmMap", SetUpMap},
         {"FrmSimpleChoose", SetUp<Ui::FrmSimpleChoose>},
         {"FrmSpellBooks", SetUp<Ui::FrmSpellBooks>},
         {"FrmStart", SetUp<Ui::FrmStart>},

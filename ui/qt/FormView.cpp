@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
+#include "ui/qt/PaintedControl.h"
 #include "ui/qt/QtConvert.h"
 
 namespace {
@@ -141,6 +142,8 @@ TFormView::TBound TFormView::Make(const TControlState& control)
         }
     }
     widget->setObjectName(ToQt(control.Name));
+    if (auto* painted = dynamic_cast<TPaintedControl*>(widget))
+        painted->PaintFrom(Form);
     Input.Attach(*widget);
     bound.Object = widget;
     bound.Container = ContainerOf(*widget);

@@ -12,6 +12,12 @@ void TPictureLabel::SetPicture(const QImage& image)
     updateGeometry();
 }
 
+void TPictureLabel::setFitting(bool fitting)
+{
+    Fitting = fitting;
+    Fit();
+}
+
 QSize TPictureLabel::sizeHint() const
 {
     if (Picture.isNull())
@@ -34,5 +40,5 @@ void TPictureLabel::Fit()
     // The margin is the label's own: the picture fits inside it.
     const QSize room = size() - 2 * QSize(margin(), margin());
     const bool fits = Picture.width() <= room.width() && Picture.height() <= room.height();
-    setPixmap(fits ? Picture : Picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    setPixmap(fits || !Fitting ? Picture : Picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

@@ -1,5 +1,5 @@
 // A picture control: shows its picture whole, shrunk to fit its place inside
-// its margin when larger.
+// its margin when larger; or, not fitting, at its own size for a scroll area.
 #pragma once
 
 #include <QLabel>
@@ -11,6 +11,8 @@ public:
 
     // A null image shows nothing.
     void SetPicture(const QImage& image);
+    // Named as uic names the setter of a design's "fitting" property.
+    void setFitting(bool fitting);
     QSize sizeHint() const override;
 
 protected:
@@ -20,4 +22,5 @@ private:
     void Fit();
 
     QPixmap Picture;
+    bool Fitting = true;
 };

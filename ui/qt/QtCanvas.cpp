@@ -1,71 +1,11 @@
 #include "ui/qt/QtCanvas.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 
-#include "ui/qt/QtConvert.h"
-
-namespace {
-
-// Rectangles keep Windows' habit: right and bottom lie just outside.
-QRect ToQRect(const TRect& rect)
+QtCanvasDetail::TSurface::TSurface(int width, int height)
+    : Drawing(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied), Painter(&Drawing)
 {
-    return QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
+    Drawing.fill(Qt::white);
 }
 
-} // namespace
-
-TQtCanvas::TQtCanvas(int width, int height)
-    : FImage(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied), Painter(&FImage)
-{
-    FImage.fill(Qt::white);
-    Painter.setRenderHint(QPainter::TextAntialiasing);
-}
-
-void TQtCanvas::SetFont(const TFont& font)
-{
-    Painter.setFont(ToQFont(font));
-    TextColor = font.Color;
-}
-
-int TQtCanvas::TextWidth(const std::string& text)
-{
-    return Painter.fontMetrics().horizontalAdvance(ToQt(text));
-}
-
-int TQtCanvas::TextHeight(const std::string&)
-{
-    return Painter.fontMetrics().height();
-}
-
-void TQtCanvas::FillRect(const TRect& rect, TColor color)
-{
-    Painter.fillRect(ToQRect(rect), ToQColor(color));
-}
-
-void TQtCanvas::FrameRect(const TRect& rect, TColor color)
-{
-    const QRect area = ToQRect(rect);
-    if (area.isEmpty())
-        return;
-    Painter.setPen(QPen(ToQColor(color), 1));
-    Painter.setBrush(Qt::NoBrush);
-    Painter.drawRect(area.adjusted(0, 0, -1, -1));
-}
-
-void TQtCanvas::Line(int x1, int y1, int x2, int y2, TColor color, int width)
-{
-    Painter.setPen(QPen(ToQColor(color), std::max(width, 1)));
-    Painter.drawLine(x1, y1, x2, y2);
-}
-
-void TQtCanvas::TextOut(int x, int y, const std::string& text)
-{
-    Painter.setPen(ToQColor(TextColor));
-    Painter.drawText(QPoint(x, y + Painter.fontMetrics().ascent()), ToQt(text));
-}
-
-void TQtCanvas::DrawPicture(int x, int y, const TPicture& picture)
-{
-    Painter.drawImage(QPoint(x, y), ToQImage(picture));
-}
+TQtCanvas::TQtCanvas(int width, int height) : TSurface(width, height), TPainterCanvas(TSurface::Painter) {}
