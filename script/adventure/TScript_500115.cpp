@@ -20,7 +20,7 @@ public:
     int32_t OnEnter() override
     {
         MarkPartyOnTownMap(SmithyYardPlace);
-        if (Cmd().GetCounter(CounterHammerQuest) > 0 && Cmd().GetCounter(CounterHammerReturned) == 0)
+        if (Cmd().GetCounter(CounterHammerQuest) > 0 && Cmd().GetCounter(CounterHammerFound) == 0)
             Cmd().PrintParagraph("Brannoc glances up as you come into the yard, at your hands and your belts, and goes "
                                  "back to his stones when he sees no hammer there.");
         else

@@ -19,21 +19,15 @@ std::vector<TRLink> SpreadLinks(const TJournalManager& book)
     return links;
 }
 
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // One view line as text; a link takes its number from the links still to come.
 void ShowLine(std::ostream& out, const std::string& line, const std::vector<TRLink>& links, size_t& nextLink)
 {
     switch (line.empty() ? '\0' : line[0]) {
     case '~':
-        out << "== " << AsUtf8(line.substr(1)) << " ==\n";
+        out << "== " << AsUtf8(Trim(line.substr(1))) << " ==\n";
         return;
     case '#':
-        if (const std::string header = Trimmed(line.substr(1)); !header.empty())
+        if (const std::string header = Trim(line.substr(1)); !header.empty())
             out << AsUtf8(header) << '\n';
         return;
     case '&':
@@ -43,13 +37,17 @@ void ShowLine(std::ostream& out, const std::string& line, const std::vector<TRLi
         // A link whose heading is gone is not drawn, as on the desktop.
         const std::string heading = line.substr(line.find(';') + 1);
         if (nextLink < links.size() && links[nextLink].Heading == heading) {
-            out << "  [" << nextLink + 1 << "] " << AsUtf8(heading) << " — page " << links[nextLink].Page << '\n';
+            out << "  [" << nextLink + 1 << "] " << AsUtf8(Trim(heading)) << " — page " << links[nextLink].Page << '\n';
             ++nextLink;
         }
         return;
     }
     default:
-        out << "  " << AsUtf8(line) << '\n';
+        // Wrapping leaves a space at the end of a line, and blank lines of spaces.
+        if (const std::string body = Trim(line); !body.empty())
+            out << "  " << AsUtf8(body) << '\n';
+        else
+            out << '\n';
     }
 }
 

@@ -102,8 +102,12 @@ void ShowMap(std::ostream& out)
     const auto& pictures = GameClient().MapPictures;
     if (!pictures.empty()) {
         out << "Maps found:";
-        for (const std::string& picture : pictures)
-            out << ' ' << AsUtf8(picture.substr(picture.find('|') + 1)) << (&picture == &pictures.back() ? "" : ",");
+        for (const std::string& picture : pictures) {
+            // title=file|caption, then the markers after another bar.
+            const size_t caption = picture.find('|') + 1;
+            out << ' ' << AsUtf8(picture.substr(caption, picture.find('|', caption) - caption))
+                << (&picture == &pictures.back() ? "" : ",");
+        }
         out << '\n';
     }
     DrawMapGrid(out, AreaMap(), *here);
