@@ -110,3 +110,10 @@ TEST_F(MapGridTest, APlaceWithoutACellSaysSo)
     Here.AreaId = 2;
     EXPECT_EQ(Drawn(0, 0), "Market Square has no place on the map of Cindervale.\n");
 }
+
+TEST_F(MapGridTest, AShownCellTheAreaLeftOutStillShowsTheParty)
+{
+    ASSERT_TRUE(Map.Resize(1, 1));
+    Map.Cell(0, 0)->Draw = true;
+    EXPECT_EQ(Drawn(0, 0), std::string("Map of Cindervale:\n[@]\n") + Legend);
+}

@@ -25,13 +25,14 @@ int WindowStart(int party, int size, int window)
     return std::clamp(party - window / 2, 0, std::max(0, size - window));
 }
 
-// A cell's three characters: its box when explored, a dot when not yet.
+// A cell's three characters: its box when shown (entering a place shows its
+// cell, even one the area left out), a dot when not explored yet.
 std::string CellText(const TMapCell* cell, bool party)
 {
-    if (!cell || cell->Empty)
+    if (!cell)
         return "   ";
     if (!cell->Draw)
-        return " · ";
+        return cell->Empty ? "   " : " · ";
     if (party)
         return "[@]";
     const bool climbs = cell->ExitMask.test(Up) || cell->ExitMask.test(Down) || cell->ExitMask.test(In) ||
