@@ -73,31 +73,31 @@ values (1025, 'The Sealed Cellar', 100038, 100039, 'A vaulted cellar under the B
 -- streets #96826E, the square #C8AA5A, walls and towers #80808C, the bridge
 -- #5A78A0, the hall #AA3C32, the temple #E6DCAA, shops #D28C3C, the smithy
 -- #C8501E, the inn #B47846, the old quarter #645A50, cellars #463A32.
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 6, 0, 9207936, 1);   -- the Ember Gate
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 5, 0, 7242390, 1);   -- Gate Street
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 4, 0, 5941960, 1);   -- Market Square
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 7, 0, 10516570, 1);  -- the Toll Bridge
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 6, 0, 9207936, 1);   -- the Wall Walk
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 1, 6, 0, 9207936, 1);   -- the Old Watchtower
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 4, 0, 7242390, 1);   -- Hall Street
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 1, 4, 0, 3292330, 1);   -- the Mayor's Hall
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 3, 0, 7242390, 1);   -- Temple Way
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 1, 3, 0, 11197670, 1);  -- the Temple of Ashara
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 0, 3, 0, 11197670, 1);  -- the Almonry
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 5, 0, 3968210, 1);   -- the Glass Salamander
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 3, 0, 7242390, 1);   -- Smiths' Lane
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 2, 0, 1986760, 1);   -- the Smithy Yard
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 2, 0, 1986760, 1);   -- Brannoc's Forge
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 4, 0, 7242390, 1);   -- Lantern Street
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 5, 0, 3968210, 1);   -- Tamsin's Provisions
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 4, 0, 4618420, 1);   -- the Banked Hearth
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 5, 0, 4618420, 1);   -- a rented room
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 6, 0, 7242390, 1);   -- Slag Row
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 3, 0, 5266020, 1);   -- Ashen Lane
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 2, 0, 5266020, 1);   -- the Well Court
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 3, 0, 5266020, 1);   -- the Burnt House
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 2, 0, 3291718, 1);   -- the Chandler's Cellar
-insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 6, 3, 0, 3291718, 1);   -- the Sealed Cellar
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 6, 0, 9207936, 0);   -- the Ember Gate
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 5, 0, 7242390, 0);   -- Gate Street
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 4, 0, 5941960, 0);   -- Market Square
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 7, 0, 10516570, 0);  -- the Toll Bridge
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 6, 0, 9207936, 0);   -- the Wall Walk
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 1, 6, 0, 9207936, 0);   -- the Old Watchtower
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 4, 0, 7242390, 0);   -- Hall Street
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 1, 4, 0, 3292330, 0);   -- the Mayor's Hall
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 3, 0, 7242390, 0);   -- Temple Way
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 1, 3, 0, 11197670, 0);  -- the Temple of Ashara
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 0, 3, 0, 11197670, 0);  -- the Almonry
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 5, 0, 3968210, 0);   -- the Glass Salamander
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 3, 0, 7242390, 0);   -- Smiths' Lane
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 3, 2, 0, 1986760, 0);   -- the Smithy Yard
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 2, 2, 0, 1986760, 0);   -- Brannoc's Forge
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 4, 0, 7242390, 0);   -- Lantern Street
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 5, 0, 3968210, 0);   -- Tamsin's Provisions
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 4, 0, 4618420, 0);   -- the Banked Hearth
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 5, 0, 4618420, 0);   -- a rented room
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 6, 0, 7242390, 0);   -- Slag Row
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 3, 0, 5266020, 0);   -- Ashen Lane
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 4, 2, 0, 5266020, 0);   -- the Well Court
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 3, 0, 5266020, 0);   -- the Burnt House
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 5, 2, 0, 3291718, 0);   -- the Chandler's Cellar
+insert into area_data (area_id, x, y, img_idx, color, draw) values (1, 6, 3, 0, 3291718, 0);   -- the Sealed Cellar
 
 -- Ways through the town. Directions: 1 N, 2 E, 3 S, 4 W, 5 NE, 6 NW, 7 SE,
 -- 8 SW, 9 up, 10 down, 11 in, 12 out.

@@ -105,6 +105,8 @@ insert into item_templates (id, name, type_id, identified, charges, destroy_afte
 values (21022, 'Coil of Rope', 1, 1, 0, 0, '', 0, 0, 100122, 5, 0, 0, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21023, 'Pilgrim''s Breviary', 2, 1, -1, 0, '', 0, 0, 100123, 10, 100, 0, 0, 0, 0, 0, 0, 0);
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
+values (21024, 'Brannoc''s Hammer', 1, 1, 0, 0, '', 0, 0, 100124, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 
 insert into item_special_uses (item_id, sp_use_id) values (21003, 101);
 insert into item_special_uses (item_id, sp_use_id) values (21004, 102);
@@ -146,7 +148,7 @@ insert into extended_data (type, id, name, value) values (1, 21018, 'RechargePri
 insert into item_usable_by (template_id, class_id)
 select kind.column1, cls.column1
 from (values (21001), (21002), (21003), (21004), (21005), (21006), (21007), (21008),
-             (21009), (21014), (21015), (21019), (21020), (21021), (21022)) as kind,
+             (21009), (21014), (21015), (21019), (21020), (21021), (21022), (21024)) as kind,
      (values (1), (2), (3), (4), (5), (6), (7), (8), (9), (10), (21)) as cls;
 insert into item_usable_by (template_id, class_id)
 select kind.column1, cls.column1

@@ -1,6 +1,7 @@
 // The market square, with its notice board.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/TownMap.h"
 #include "script/adventure/StoryFlags.h"
 
 namespace {
@@ -11,11 +12,13 @@ public:
     {
         Cmd().PrintParagraph("A handful of stalls still open in the mornings. A crier's voice carries from the far "
                              "side of the square: ~<i>\"Swords wanted! Apply at the Mayor's Hall!\"~<>");
+        ShowTownMap();
         return 1;
     }
 
     int32_t OnEnter() override
     {
+        MarkPartyOnTownMap(MarketSquarePlace);
         if (Cmd().GetCounter(CounterMayorHired) == 0)
             Cmd().Print("~<c:#FFEDAD;>A fresh notice flaps on the board by the well.~<>");
         return 1;

@@ -2,6 +2,7 @@
 // it, and the stair up to the wall walk is black without a light.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/TownMap.h"
 #include "script/adventure/StoryFlags.h"
 
 namespace {
@@ -13,6 +14,7 @@ class TScript_500104 : public TScriptObject {
 public:
     int32_t OnEnter() override
     {
+        MarkPartyOnTownMap(EmberGatePlace);
         if (Cmd().GetCounter(CounterMayorHired) > 0)
             Cmd().PrintParagraph("Sergeant Holt nods you through. ~<i>\"Mayor's folk. Mind the bridge, and come back "
                                  "before dark if you can.\"~<>");

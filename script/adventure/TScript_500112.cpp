@@ -1,6 +1,7 @@
 // The Mayor's Hall.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/TownMap.h"
 #include "script/adventure/StoryFlags.h"
 
 namespace {
@@ -15,6 +16,7 @@ public:
 
     int32_t OnEnter() override
     {
+        MarkPartyOnTownMap(MayorsHallPlace);
         if (Cmd().GetCounter(CounterMayorHired) == 0)
             Cmd().Print("Mayor Harrowgate is waiting by the cold hearth. Talk to him.");
         return -1;

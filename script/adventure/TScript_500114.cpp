@@ -2,6 +2,7 @@
 // Hollow Flame on the torn map.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/TownMap.h"
 
 namespace {
 
@@ -11,6 +12,7 @@ class TScript_500114 : public TScriptObject {
 public:
     int32_t OnEnter() override
     {
+        MarkPartyOnTownMap(TemplePlace);
         if (PartyHasItem(TornMapTemplate))
             Cmd().PrintParagraph("As you walk up the nave the ember-flame on the altar sinks to a blue bead and crouches "
                                  "in its copper bowl until you have passed. It does that for nothing else you carry.");

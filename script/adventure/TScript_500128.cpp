@@ -1,8 +1,12 @@
 // Mayor Oswin Harrowgate: the hiring, as a dialogue tree. The party's answer is
-// kept in a global variable; accepting the work sets the story counter.
+// kept in a global variable; accepting the work sets the story counter and
+// hands over the town map. Once hired he gives the party the hammer his watch
+// found, when Brannoc has asked for it.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/StoryFlags.h"
+#include "script/adventure/TownMap.h"
+#include "script/adventure/TownScripts.h"
 
 namespace {
 
@@ -11,6 +15,11 @@ public:
     int32_t OnDialog() override
     {
         TScriptCmd& cmd = Cmd();
+        if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterHammerQuest) > 0 &&
+            cmd.GetCounter(CounterHammerFound) == 0) {
+            HandOverHammer();
+            return 1;
+        }
         if (cmd.GetCounter(CounterMayorHired) > 0) {
             cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"The mines, friends. Every day the forges stay cold, "
                                "Cindervale dies a little more. Bring me word of my son's shift.\"~<>");
@@ -59,6 +68,22 @@ private:
                            "for you. Go by the toll bridge and the Whisperwood road.\"~<>");
         cmd.AddJournalEntry("j_hired", "j_hired.txt");
         cmd.AddQuest("j_mines", "j_mines.txt");
+        ShowTownMap();
+        MarkQuestGoal("j_mines", TollBridgePlace);
+        cmd.PrintParagraph("~<c:LIME>He gives you a map of Cindervale; it is on the map tab.");
+    }
+
+    static void HandOverHammer()
+    {
+        TScriptCmd& cmd = Cmd();
+        cmd.ChangeCounter(CounterHammerFound, true);
+        cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"Brannoc's hammer? Holt's men found his cart overturned on "
+                           "the mine road the morning after the raid. The goblins took the rest and left this; too "
+                           "heavy to run with, I expect. Take it to him, with my thanks for the asking.\"~<>");
+        cmd.GiveItem(BrannocsHammer);
+        cmd.PrintParagraph("~<c:LIME>The mayor gives you Brannoc's Hammer.");
+        ClearQuestGoal("q_smiths_hammer");
+        MarkQuestGoal("q_smiths_hammer", SmithyYardPlace);
     }
 };
 

@@ -1,10 +1,13 @@
 // Brannoc the Smith: what he saw at the mine-head on the night of the first
-// raid, and the hammer he left behind there.
+// raid, the hammer he left behind there, and the hammer brought back.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/TownMap.h"
 #include "script/adventure/TownScripts.h"
 
 namespace {
+
+constexpr int32_t HammerReward = 40;
 
 class TScript_500130 : public TScriptObject {
 public:
@@ -12,8 +15,15 @@ public:
     {
         TScriptCmd& cmd = Cmd();
         const bool asked = cmd.GetCounter(CounterHammerQuest) > 0;
-        Brannoc.Say(asked ? "Back again. No hammer, I see. Well?" : "Well? Say it, whatever it is. I'm busy.");
+        const bool returned = cmd.GetCounter(CounterHammerReturned) > 0;
+        const bool brought = asked && !returned && PartyHasItem(BrannocsHammer);
+        Brannoc.Say(returned  ? "Back again? Carry that hammer well."
+                    : brought ? "That weight on your belt. Is that what I think it is?"
+                    : asked   ? "Back again. No hammer, I see. Well?"
+                              : "Well? Say it, whatever it is. I'm busy.");
         cmd.BeginChoices();
+        if (brought)
+            cmd.AddChoice(0, "We found your hammer.", "", [] { ReturnHammer(); });
         cmd.AddChoice(0, "What happened to the ember-ore?", "1", [] {
             Brannoc.Say("Went grey the same night the fourth shift went quiet. Every stone in town, all at once, like "
                         "a candle pinched out. Ore doesn't do that. Something did it to the ore.");
@@ -46,6 +56,22 @@ private:
         Brannoc.Say("Would you? Ember-steel, with my mark on the head: an anvil under a flame. You'll know it by the "
                     "weight. Bring it back and I'll make it worth the trouble.");
         Cmd().AddQuest("q_smiths_hammer", "q_smiths_hammer.txt");
+        Brannoc.Say("Holt's watch went up the mine road the morning after. Ask at the Hall what they brought back.");
+        MarkQuestGoal("q_smiths_hammer", MayorsHallPlace);
+    }
+
+    // He lets the party carry it into the mines: ember-steel is no use to him while the ore is dead.
+    static void ReturnHammer()
+    {
+        TScriptCmd& cmd = Cmd();
+        cmd.ChangeCounter(CounterHammerReturned, true);
+        Brannoc.Say("My mark. My hammer. Forty years... Keep it. It's no use to me while the ore's dead, and down in "
+                    "those mines it may wake before I do. Bring it home with the fire back in it.");
+        cmd.SetGold(cmd.GetGold() + HammerReward);
+        cmd.PrintParagraph("~<c:LIME>Brannoc pays you " + std::to_string(HammerReward) + " crowns for your trouble.");
+        cmd.CompleteQuest("q_smiths_hammer");
+        cmd.AddJournalEntry("j_hammer_returned", "j_hammer_returned.txt");
+        ClearQuestGoal("q_smiths_hammer");
     }
 };
 

@@ -2,6 +2,7 @@
 // and the way the townsfolk speak.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 class TScriptSender;
@@ -10,6 +11,11 @@ class TScriptSender;
 inline constexpr const char* CounterCellarRatsCleared = "cellar_rats_cleared";
 // Set when Brannoc has asked the party to find his hammer.
 inline constexpr const char* CounterHammerQuest = "smiths_hammer_quest";
+// Set when the mayor has handed the party the hammer his watch found.
+inline constexpr const char* CounterHammerFound = "smiths_hammer_found";
+// Set when the party has brought Brannoc his hammer.
+inline constexpr const char* CounterHammerReturned = "smiths_hammer_returned";
+inline constexpr int64_t BrannocsHammer = 21024;
 // Set when the party first picked up the torn map.
 inline constexpr const char* CounterTornMapFound = "torn_map_found";
 // Set once the needle in the strongbox's lock is known: found by a search, or

@@ -9,6 +9,7 @@
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "ui/console/BookPages.h"
 #include "ui/console/OutputEcho.h"
 #include "ui/console/ShopPage.h"
 #include "ui/console/TextViews.h"
@@ -56,14 +57,14 @@ const TWord Words[] = {
 const char* const WordsWithoutBook[] = {"start", "quit", "exit", "load", "quickload", "continue"};
 
 // The views, each taking a member's number where it shows members.
-enum class TView { Party, Inventory, Journal, Quests, Map };
+enum class TView { Party, Inventory, Map };
 struct TViewWord {
     const char* Typed;
     TView View;
 };
 const TViewWord ViewWords[] = {
     {"party", TView::Party},     {"inventory", TView::Inventory}, {"i", TView::Inventory},
-    {"journal", TView::Journal}, {"quests", TView::Quests},       {"map", TView::Map},
+    {"map", TView::Map},
 };
 
 void ShowView(std::ostream& out, const TForm1& form, TView view, int slot)
@@ -73,10 +74,6 @@ void ShowView(std::ostream& out, const TForm1& form, TView view, int slot)
         return ShowParty(out, form, slot);
     case TView::Inventory:
         return ShowInventory(out, form, slot);
-    case TView::Journal:
-        return ShowJournal(out, form);
-    case TView::Quests:
-        return ShowQuests(out, form);
     case TView::Map:
         return ShowMap(out);
     }
@@ -125,8 +122,10 @@ void TPlayerWords::ShowHelp() const
            "feet. wear, remove, drop, info, identify and copy (a spell scroll) take a thing by its place or its name:\n"
            "wear b3, remove torso, drop torch; also give rope to 2, put torch in satchel, take torch from satchel,\n"
            "move b3 to q1. A member's number at the end lets another member act: wear jerkin 2.\n"
-           "See: party, inventory (or party 2, inventory 2), journal, quests, map, stats (or stats 2: the character\n"
-           "sheet); member 2 selects the second member.\n"
+           "See: party, inventory (or party 2, inventory 2), map (the area's grid, @ the party), stats (or stats 2:\n"
+           "the character sheet); member 2 selects the second member.\n"
+           "Books: journal, quests (a spread of two pages); journal 3 turns to page 3, journal next, journal back;\n"
+           "link 2 follows link [2] of the table of contents.\n"
            "Shops: buy 3 buys line 3 of the shop's list, info 3 tells of it, sell 3 sells it.\n"
            "Game: start begins the adventure, details tells of it, command opens the command line, quit ends.\n"
            "On a page a number chooses and name followed by a text fills the name; yes or no answers a question.\n"
@@ -318,6 +317,11 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
     }
     if (IsItemWord(first))
         return SaidNoBook() ? std::nullopt : Begin(*ItemWordLines(Form, Trim(typed), Out));
+    if (first == "journal" || first == "quests" || first == "link") {
+        if (!SaidNoBook())
+            TurnBook(Out, JournalManager(), first, number);
+        return std::nullopt;
+    }
     for (const TViewWord& view : ViewWords) {
         if (first == view.Typed && !SaidNoBook())
             ShowView(Out, Form, view.View, StrToIntDef(number, 0));

@@ -1,13 +1,14 @@
 #include "ui/console/TextViews.h"
 
 #include "app/MainForm.h"
-#include "data/DataManager.h"
 #include "data/SQLite.h"
 #include "data/Utf8Text.h"
 #include "rules/Creature.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "ui/console/MapGrid.h"
 #include "ui/console/SlotNames.h"
+#include "world/AreaMap.h"
 #include "world/Location.h"
 
 namespace {
@@ -51,22 +52,6 @@ std::string PlaceList(const TPlayer& member, TPlaceArea area, int first, int las
     return list.empty() ? "nothing" : list;
 }
 
-// A journal or quest entry: the text's first line is its title, the rest the body.
-void ShowEntry(std::ostream& out, const TForm1& form, const std::string& textName, const std::string& title)
-{
-    std::vector<std::string> lines;
-    if (form.DataManager)
-        form.DataManager->GetTextByFile(textName, lines);
-    std::string heading = title;
-    if (heading.empty() && !lines.empty()) {
-        heading = lines.front();
-        lines.erase(lines.begin());
-    }
-    out << "* " << AsUtf8(heading) << '\n';
-    for (const std::string& line : lines)
-        out << "  " << AsUtf8(line) << '\n';
-}
-
 } // namespace
 
 void ShowParty(std::ostream& out, const TForm1& form, int slot)
@@ -96,38 +81,6 @@ void ShowInventory(std::ostream& out, const TForm1& form, int slot)
         out << "Party gold: " << GameClient().PartyGold << '\n';
 }
 
-void ShowJournal(std::ostream& out, const TForm1& form)
-{
-    const auto& entries = GameClient().JournalEntries;
-    if (entries.empty()) {
-        out << "The journal is empty: entries are written as the adventure goes on.\n";
-        return;
-    }
-    for (const std::string& entry : entries)
-        ShowEntry(out, form, entry.substr(entry.find('=') + 1), "");
-}
-
-void ShowQuests(std::ostream& out, const TForm1& form)
-{
-    int completed = 0;
-    int open = 0;
-    for (const std::string& quest : GameClient().Quests) {
-        // The value is "*" once done, otherwise the text's name with an optional "|" title.
-        const std::string value = quest.substr(quest.find('=') + 1);
-        if (value == "*") {
-            ++completed;
-            continue;
-        }
-        ++open;
-        const size_t bar = value.find('|');
-        ShowEntry(out, form, value.substr(0, bar), bar == std::string::npos ? "" : value.substr(bar + 1));
-    }
-    if (open == 0)
-        out << "No quest is open.\n";
-    if (completed > 0)
-        out << completed << (completed == 1 ? " quest" : " quests") << " completed.\n";
-}
-
 void ShowMap(std::ostream& out)
 {
     const TLocation* here = GameClient().CurrentLocation;
@@ -149,8 +102,13 @@ void ShowMap(std::ostream& out)
     const auto& pictures = GameClient().MapPictures;
     if (!pictures.empty()) {
         out << "Maps found:";
-        for (const std::string& picture : pictures)
-            out << ' ' << AsUtf8(picture.substr(picture.find('|') + 1)) << (&picture == &pictures.back() ? "" : ",");
+        for (const std::string& picture : pictures) {
+            // title=file|caption, then the markers after another bar.
+            const size_t caption = picture.find('|') + 1;
+            out << ' ' << AsUtf8(picture.substr(caption, picture.find('|', caption) - caption))
+                << (&picture == &pictures.back() ? "" : ",");
+        }
         out << '\n';
     }
+    DrawMapGrid(out, AreaMap(), *here);
 }

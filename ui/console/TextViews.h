@@ -1,5 +1,5 @@
 // What the desktop program shows on its tabs, as text for the terminal: the party,
-// its belongings, the journal, the quests and where the party is. Each says
+// its belongings and where the party is (the books are in BookPages). Each says
 // plainly when there is nothing to show yet.
 #pragma once
 
@@ -11,6 +11,5 @@ class TForm1;
 void ShowParty(std::ostream& out, const TForm1& form, int slot);
 // Each thing with its place in brackets ([b3], [q1], [torso]), as the item words name it.
 void ShowInventory(std::ostream& out, const TForm1& form, int slot);
-void ShowJournal(std::ostream& out, const TForm1& form);
-void ShowQuests(std::ostream& out, const TForm1& form);
+// Where the party is, the ways on, the map pictures found and the area's grid.
 void ShowMap(std::ostream& out);
