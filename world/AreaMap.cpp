@@ -56,6 +56,15 @@ TMapCell* TMapArea::CellOf(const TLocation& location)
     return location.AreaId == AreaId && AreaId != 0 ? Cell(location.MapX, location.MapY) : nullptr;
 }
 
+TMapCell* TMapArea::CellHolding(int64_t locationId)
+{
+    for (auto& row : Cells)
+        for (TMapCell& cell : row)
+            if (cell.LocationId == locationId)
+                return &cell;
+    return nullptr;
+}
+
 void TMapArea::ClearCells()
 {
     for (auto& row : Cells)

@@ -44,6 +44,8 @@ public:
     const TMapCell* Cell(int row, int column) const;
     // The cell of the location, when it lies in this area.
     TMapCell* CellOf(const TLocation& location);
+    // The first cell, row by row, that holds the location; null when none does.
+    TMapCell* CellHolding(int64_t locationId);
 
     int32_t AreaId = 0;
     std::string Name;

@@ -10,6 +10,7 @@
 #include "rules/Item.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "world/AreaMap.h"
 #include "world/Location.h"
 
 namespace {
@@ -270,6 +271,13 @@ void TLocationManager::SetExitVisible(int64_t locationId, int64_t exitId, bool v
         } else {
             std::erase_if(exits, [exitId](const TLocationExit& exit) { return exit.ExitId == exitId; });
         }
+    }
+    // The exit's stroke on the area map follows it.
+    if (TMapCell* cell = AreaMap().CellHolding(locationId)) {
+        if (orientation >= 0 && orientation <= 15)
+            cell->ExitMask.set(orientation, visible);
+        if (TForm1* form = Process().MainForm.get())
+            ++form->Control("Grid").Tag;
     }
     RefreshIfCurrent(locationId);
 }

@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 #include "support/SessionFixture.h"
 #include "world/AreaMap.h"
+#include "world/LocationManager.h"
 
 namespace {
 
@@ -169,4 +170,18 @@ TEST_F(AreaMapTest, TheMiniMapPaintsAndOpensTheAreaMap)
     Queue("expect-control MGrid tag 4\nexpect-control MGrid max 3\nclose");
     ASSERT_TRUE(Form().Click("Grid"));
     EXPECT_FALSE(TestHost.BoxOpen());
+}
+
+TEST_F(AreaMapTest, AnExitOpenedOrClosedMarksItsCell)
+{
+    Form().LocationManager = std::make_unique<TLocationManager>();
+    AreaMap().LoadArea(1);
+    // The square's way up, then a new way in.
+    Form().LocationManager->SetExitVisible(1004, 1002, false);
+    EXPECT_FALSE(AreaMap().Cell(2, 3)->ExitMask.test(9));
+    Form().LocationManager->SetExitVisible(1004, 1002, true);
+    EXPECT_TRUE(AreaMap().Cell(2, 3)->ExitMask.test(9));
+    Db().Execute("insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1001, 1004, 'in', 11, 0)");
+    Form().LocationManager->SetExitVisible(1004, 1001, true);
+    EXPECT_TRUE(AreaMap().Cell(2, 3)->ExitMask.test(11));
 }
