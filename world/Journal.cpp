@@ -198,6 +198,9 @@ TJournalManager::TPlacedLine TJournalManager::Measure(size_t line, TRLink* link)
     const bool marked = placed.Kind == TLineKind::Heading || placed.Kind == TLineKind::Header;
     UseStyle(canvas, placed.Kind == TLineKind::Picture ? TLineKind::Body : placed.Kind);
     WrapLines({marked ? text.substr(1) : text}, placed.Pieces, canvas, BreakCharacters, PageWidth);
+    // A rule of dashes is cut at the page's edge rather than spilling onto a line of its own.
+    if (placed.Kind == TLineKind::Header && text.find_first_not_of('-', 1) == std::string::npos)
+        placed.Pieces.resize(std::min<size_t>(placed.Pieces.size(), 1));
     for (const std::string& piece : placed.Pieces)
         placed.Height += canvas.TextHeight(piece);
     return placed;
