@@ -1,5 +1,7 @@
 #include "world/AreaMap.h"
 
+#include <algorithm>
+
 #include "data/Convert.h"
 #include "data/SQLite.h"
 #include "platform/Canvas.h"
@@ -7,6 +9,9 @@
 #include "world/Location.h"
 
 namespace {
+
+// A damaged areas row must not make the map reserve more than any adventure draws.
+constexpr int32_t MaxAreaSide = 1000;
 
 TSQLite3* Session()
 {
@@ -119,8 +124,8 @@ void TMapArea::LoadArea(int32_t id)
     if (db)
         for (const auto& row : db->Query("select name,width,height from areas where id = " + std::to_string(id))) {
             Name = row->GetItem("name");
-            width = std::max(0, Column(*row, "width"));
-            height = std::max(0, Column(*row, "height"));
+            width = std::clamp(Column(*row, "width"), 0, MaxAreaSide);
+            height = std::clamp(Column(*row, "height"), 0, MaxAreaSide);
         }
     // An area without a row shows an empty map.
     Resize(width, height);

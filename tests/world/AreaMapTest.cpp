@@ -90,6 +90,11 @@ TEST_F(AreaMapTest, LoadingReadsCellsLocationsAndExits)
         EXPECT_EQ(map.Width, 0);
         EXPECT_EQ(map.Height, 0);
     }
+    // A damaged size is held to what a map can be.
+    Db().Execute("insert into areas (id, name, width, height) values (9, 'Vast', 2000000000, -5)");
+    map.LoadArea(9);
+    EXPECT_EQ(map.Width, 1000);
+    EXPECT_EQ(map.Height, 0);
 }
 
 TEST_F(AreaMapTest, CellsDrawTheirExitsButNotUpAndDown)
