@@ -68,8 +68,9 @@ void DrawMarker(TPicture& map, const TPicture& marker, int32_t left, int32_t top
     const uint32_t clear = marker.Pixels[static_cast<size_t>(marker.Height - 1) * marker.Width];
     for (int y = 0; y < marker.Height; ++y)
         for (int x = 0; x < marker.Width; ++x) {
-            const int mapX = left + x;
-            const int mapY = top + y;
+            // Wide sums: a damaged bookmark may place a marker at any int32.
+            const int64_t mapX = int64_t(left) + x;
+            const int64_t mapY = int64_t(top) + y;
             const uint32_t pixel = marker.Pixels[static_cast<size_t>(y) * marker.Width + x];
             if (mapX < 0 || mapY < 0 || mapX >= map.Width || mapY >= map.Height || pixel == clear ||
                 (pixel >> 24) < 0x80)

@@ -1,11 +1,14 @@
 // Damaged rows of a session database through the object loaders. Each input lays
 // rows ("table: column=value; ...", NULL for a null) and loads objects ("load KIND
 // ID", KIND one of item, item-copy, weapon, weapon-copy, container, creature,
-// player, npc, spell). A load either succeeds or raises an error the host shows;
-// either way it leaves no transaction open, and one that raised leaves the object
-// tables as they were.
+// player, npc, spell, area, books, maps). A load either succeeds or raises an error
+// the host shows; either way it leaves no transaction open, and one that raised
+// leaves the object tables as they were. An area, the journal's books and the map
+// pictures are read as a bookmark brings them back, drawn, and an area saved and
+// read again keeps its shown cells.
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -20,11 +23,16 @@
 #include "data/DataManager.h"
 #include "data/SQLite.h"
 #include "data/SessionSchema.h"
+#include "data/Utils.h"
+#include "platform/FixedCanvas.h"
 #include "platform/ScriptedHost.h"
 #include "rules/Creature.h"
 #include "rules/Item.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "world/AreaMap.h"
+#include "world/Journal.h"
+#include "world/Location.h"
 
 namespace {
 
@@ -37,6 +45,29 @@ const char* const ObjectTablesFingerprint =
     " (select count(*) from creatures) || ',' || (select count(*) from creature_contents) || ',' ||"
     " (select count(*) from container_contents) || ',' || (select count(*) from players) || ',' ||"
     " (select count(*) from player_contents) || ',' || (select count(*) from item_id_gen) as rows";
+
+// A plain 24-bit BMP of grey pixels.
+void WritePicture(const std::string& path, int width, int height)
+{
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    std::string bytes = "BM";
+    auto put = [&bytes](uint32_t value, int count) {
+        for (int i = 0; i < count; ++i)
+            bytes += static_cast<char>(value >> (8 * i));
+    };
+    put(14 + 40 + rowBytes * height, 4);
+    put(0, 4);
+    put(14 + 40, 4);
+    put(40, 4);
+    put(width, 4);
+    put(height, 4);
+    put(1, 2);
+    put(24, 2);
+    bytes += std::string(24, '\0');
+    for (int row = 0; row < height; ++row)
+        bytes += std::string(width * 3, static_cast<char>(0x80 + row)) + std::string(rowBytes - width * 3, '\0');
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 // An open book: the adventure folder, the process state with a host that answers
 // every error box, and a session database converted from the adventure schema.
@@ -64,6 +95,10 @@ struct TOpenBook {
         ConvertToSessionDatabase(*process.SessionDb);
         process.MainForm->DataManager = std::make_unique<TDataManager>(game);
         FUZZ_CHECK(process.MainForm->DataManager->Opened(), "the adventure did not open");
+        // A map picture and a marker for the map lines to name.
+        process.MainForm->DataManager->EncImg = false;
+        WritePicture(game + "/Images/town.bmp", 16, 12);
+        WritePicture(game + "/Images/whereami.bmp", 3, 3);
     }
     // The session pieces go while the host they report to is still there.
     ~TOpenBook() { ResetProcess(); }
@@ -71,6 +106,83 @@ struct TOpenBook {
     TScratchFolder Scratch;
     TScriptedHost Host;
 };
+
+// The area as a bookmark brings it back: drawn whole and around each of its
+// cells, then saved and read again with its shown cells kept.
+void LoadArea(int64_t id)
+{
+    TMapArea& map = AreaMap();
+    map.LoadArea(static_cast<int32_t>(id));
+    FUZZ_CHECK(map.Width >= 0 && map.Width <= 1000 && map.Height >= 0 && map.Height <= 1000,
+               "an area larger than a map can be");
+    FUZZ_CHECK(map.Cells.size() == size_t(map.Height), "rows that are not the area's height");
+    std::vector<std::pair<int, int>> shown;
+    for (int row = 0; row < map.Height; ++row) {
+        FUZZ_CHECK(map.Cells[row].size() == size_t(map.Width), "a row that is not the area's width");
+        for (int column = 0; column < map.Width; ++column)
+            if (map.Cells[row][column].Draw)
+                shown.emplace_back(row, column);
+    }
+    TFixedCanvas canvas;
+    TLocation here;
+    here.AreaId = map.AreaId;
+    here.MapX = static_cast<int32_t>(id % 5) - 1;
+    here.MapY = static_cast<int32_t>(id % 3);
+    DrawAreaMap(canvas, map, &here);
+    DrawMiniMap(canvas, map, &here);
+    map.SaveArea(map.AreaId);
+    map.LoadArea(map.AreaId);
+    for (const auto& [row, column] : shown)
+        FUZZ_CHECK(map.Cell(row, column) && map.Cell(row, column)->Draw, "a shown cell was lost by saving");
+    map.Close();
+}
+
+std::vector<std::string> StoredLines(TSQLite3& db, const std::string& table, const std::string& column)
+{
+    std::vector<std::string> lines;
+    for (const auto& row : db.Query("select " + column + " from " + table))
+        for (const std::string& line : SplitLines(row->GetItem(column)))
+            lines.push_back(line);
+    return lines;
+}
+
+// The journal's books made again from their stored names, every page drawn.
+void LoadBooks(TSQLite3& db)
+{
+    TGameClient& client = GameClient();
+    client.JournalEntries = StoredLines(db, "journal", "jtext");
+    client.Quests = StoredLines(db, "quests", "qtext");
+    client.RestoreJournal();
+    TJournalManager& journal = JournalManager();
+    for (const char* book : {"JOURNAL", "QUESTS"}) {
+        journal.BuildView(book, true);
+        for (int page = 1; page <= journal.PageCount; page += 2) {
+            journal.ShowPage(page);
+            TFixedCanvas canvas;
+            journal.PaintPage(0, canvas);
+            journal.PaintPage(1, canvas);
+        }
+        FUZZ_CHECK(journal.LeftPage >= 1 && journal.LeftPage < journal.PageCount, "a spread beyond the book");
+    }
+    client.JournalEntries.clear();
+    client.Quests.clear();
+    journal.Reset();
+}
+
+// The map pictures with their markers, each shown, moved and shown again.
+void LoadMaps(TSQLite3& db)
+{
+    TGameClient& client = GameClient();
+    client.MapPictures = StoredLines(db, "maps", "mtext");
+    for (int index = 0; index < static_cast<int>(client.MapPictures.size()); ++index) {
+        client.ShowMapPicture(index);
+        const std::string title = client.MapPictures[index].substr(0, client.MapPictures[index].find('='));
+        client.UpdateMapMarker(title, "here", 1, index * 7 - 3, index * 5 - 2, "whereami.bmp");
+        client.UpdateMapMarker(title, "here", 3, -1, index, "");
+        client.ShowMapPicture(index);
+    }
+    client.MapPictures.clear();
+}
 
 bool IsName(const std::string& text)
 {
@@ -143,6 +255,12 @@ void Load(TSQLite3& db, TDataManager& data, const std::string& line)
     std::istringstream words(line);
     std::string load, kind, id;
     words >> load >> kind >> id;
+    if (kind == "area")
+        return LoadArea(StrToInt64Def(id, 0));
+    if (kind == "books")
+        return LoadBooks(db);
+    if (kind == "maps")
+        return LoadMaps(db);
     const auto found = Loads().find(kind);
     if (found == Loads().end())
         return;
