@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/MainForm.h"
+#include "rules/ContainerUse.h"
 #include "rules/Creature.h"
 #include "script/ScriptRegistry.h"
 #include "session/Choices.h"
@@ -82,27 +83,17 @@ std::vector<TItem*> CarriedBy(const TCreature& body)
     return objects;
 }
 
-// Contents' take-out: the container's script may refuse, close the book or
-// send the member away.
-void TakeOutOfContainer(const TActor& actor, TItem& container, TItem& object)
+// Contents' take-out, as the backpack's containers take out: the container's
+// script may refuse, close the book or send the member away.
+void TakeOut(const TActor& actor, TItem& container, TItem& object)
 {
-    TCreature& member = *actor.Member;
-    if (RunScriptOnce(seOnTakeOut, &member, TScriptParam{}, &container, &object, container.ScriptId) == 0)
-        return;
-    if (!actor.Present()) {
-        if (GameClient().Options)
-            GameClient().Options->ClearLabels();
-        return;
-    }
-    if (!LiesIn(*actor.Here, &container) || !container.Container)
-        return;
+    TPlayer* member = MainForm().Member(actor.Slot);
     const auto place = PlaceOf(container.Container->Contents, &object);
-    const int slot = member.FirstFreeBackpackSlot();
-    if (place == container.Container->Contents.end() || slot == 0)
+    if (!member || member != actor.Member || place == container.Container->Contents.end())
         return;
-    std::unique_ptr<TItem> taken = std::move(*place);
-    member.PutInBackpack(taken, slot);
-    GameClient().RefreshMemberPanel(actor.Slot);
+    TakeOutOfContainer(*member, container, static_cast<size_t>(place - container.Container->Contents.begin()));
+    if (!actor.Present() && GameClient().Options)
+        GameClient().Options->ClearLabels();
 }
 
 } // namespace
@@ -128,7 +119,7 @@ void BtnContentsClick(const std::string&)
         BrowseHolder(
             *actor, *container, [container] { return ContentsOf(*container->Container); },
             [container]() -> int32_t& { return container->Container->Gold; },
-            [&actor, container](TItem& object) { TakeOutOfContainer(*actor, *container, object); });
+            [&actor, container](TItem& object) { TakeOut(*actor, *container, object); });
     }
 }
 

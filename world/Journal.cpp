@@ -30,15 +30,6 @@ std::vector<std::string> Concatenated(const std::vector<std::vector<std::string>
     return lines;
 }
 
-// The picture of an "&" line, when the adventure has it.
-std::shared_ptr<const TPicture> PictureOf(const std::string& line)
-{
-    TForm1* form = Process().MainForm.get();
-    if (!form || !form->DataManager || line.size() < 2)
-        return nullptr;
-    return form->DataManager->LoadBitmap(line.substr(1));
-}
-
 } // namespace
 
 TJournalManager::TJournalManager() : MeasureCanvas(Host().CreateCanvas(PageWidth, PageHeight))
@@ -113,6 +104,7 @@ void TJournalManager::Reset()
 {
     JournalEntries.clear();
     QuestEntries.clear();
+    Pictures.clear();
     ViewLines.clear();
     Links = {};
     Spread = {};
@@ -160,9 +152,16 @@ void TJournalManager::Redraw()
         ShowPage(page);
 }
 
-int32_t TJournalManager::LineHeight() const
+std::shared_ptr<const TPicture> TJournalManager::PictureOf(const std::string& line) const
 {
-    return std::max(1, MeasureCanvas->TextHeight("0"));
+    // Read once: the pages are laid out and painted again and again.
+    const auto known = Pictures.find(line);
+    if (known != Pictures.end())
+        return known->second;
+    std::shared_ptr<const TPicture> picture;
+    if (const TForm1* form = Process().MainForm.get(); form && form->DataManager && line.size() >= 2)
+        picture = form->DataManager->LoadBitmap(line.substr(1));
+    return Pictures[line] = picture;
 }
 
 TJournalManager::TPlacedLine TJournalManager::Measure(size_t line, TRLink* link) const

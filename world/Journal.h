@@ -3,11 +3,13 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 class ICanvas;
+struct TPicture;
 
 // A table-of-contents link: where it was drawn in its page box, and the page of
 // the heading it names.
@@ -73,7 +75,8 @@ private:
     void UseStyle(ICanvas& canvas, TLineKind kind) const;
     // The line measured as it is drawn; a link is resolved into its TRLink.
     TPlacedLine Measure(size_t line, TRLink* link) const;
-    int32_t LineHeight() const;
+    // The picture of an "&" line, when the adventure has it.
+    std::shared_ptr<const TPicture> PictureOf(const std::string& line) const;
     void Layout();
 
     std::unique_ptr<ICanvas> MeasureCanvas;
@@ -81,4 +84,6 @@ private:
     std::vector<std::vector<std::string>> JournalEntries;
     std::vector<std::vector<std::string>> QuestEntries;
     std::array<std::vector<TPlacedLine>, 2> Spread;
+    // The pictures of "&" lines by line, missing ones as null; emptied with the books.
+    mutable std::map<std::string, std::shared_ptr<const TPicture>> Pictures;
 };
