@@ -6,7 +6,6 @@
 #include "app/MainForm.h"
 #include "rules/ContainerUse.h"
 #include "rules/Creature.h"
-#include "script/ScriptRegistry.h"
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
