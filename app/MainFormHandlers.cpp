@@ -6,6 +6,7 @@
 #include "app/AboutForm.h"
 #include "app/MainForm.h"
 #include "app/Manual.h"
+#include "app/PartyForm.h"
 #include "app/ProgramFolder.h"
 #include "data/DataManager.h"
 #include "data/Picture.h"
@@ -87,6 +88,13 @@ void TForm1::WireHandlers()
     Control("BtnUse").OnClick = BtnUseClick;
     Control("BtnExamine").OnClick = BtnExamineClick;
     Control("BtnRest").OnClick = BtnRestClick;
+    Control("BtnParty").OnClick = [this](const std::string&) {
+        if (!BookOpen() || !GameClient().CurrentLocation)
+            return;
+        TFrmParty party;
+        party.PrepareSlots();
+        Host().ShowModal(party);
+    };
     Control("BtnBuy").OnClick = [this](const std::string&) { BtnBuyClick(); };
     Control("BtnSell").OnClick = [this](const std::string&) { BtnSellClick(); };
     Control("BtnInfo").OnClick = [this](const std::string&) { BtnInfoClick(); };

@@ -94,6 +94,15 @@ public:
     void LoadNpc(int64_t id, TEntity* entity);
     void LoadPlayerAsNpc(int64_t id, TEntity* entity);
 
+    // Character files, in GameFolder's Exported folder.
+    std::string ExportFolder() const;
+    // Writes the member's character file there, replacing one of that name; false
+    // (why says so) when it could not be written, which leaves no file behind.
+    bool ExportCharacter(const TPlayer& player, std::string& why);
+    // Fills the character being created from a character file the player picks;
+    // false when cancelled or refused (said), the character untouched then.
+    bool ImportCharacter(TPlayer& creature);
+
     TRecordSet GetShopContents(int64_t shopId);
     TRecordSet GetShopItemTypes(int64_t shopId);
     TRecordSet GetShopWeaponTypes(int64_t shopId);

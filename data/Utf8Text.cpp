@@ -83,3 +83,13 @@ std::string FirstCharacters(const std::string& text, size_t count)
         at += SequenceLength(text, at);
     return text.substr(0, at);
 }
+
+std::string FirstBytes(const std::string& text, size_t count)
+{
+    if (text.size() <= count || !IsUtf8(text))
+        return text.substr(0, count);
+    size_t at = count;
+    while (at > 0 && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+        --at;
+    return text.substr(0, at);
+}

@@ -13,3 +13,5 @@ std::string AsUtf8(const std::string& text);
 size_t CharacterCount(const std::string& text);
 // The first count characters, never cutting a UTF-8 sequence apart.
 std::string FirstCharacters(const std::string& text, size_t count);
+// At most count bytes from the start, never cutting a UTF-8 sequence apart.
+std::string FirstBytes(const std::string& text, size_t count);

@@ -7,6 +7,7 @@
 #include "data/DataManager.h"
 #include "data/Utf8Text.h"
 #include "platform/Host.h"
+#include "rules/ClassTables.h"
 #include "rules/Creature.h"
 #include "rules/SkillChange.h"
 #include "rules/Skills.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-const char* const ClassNames[10] = {"Warrior", "Wizard",  "Priest",       "Thief",        "Pirate",
-                                    "Tormentor", "Amazon", "BattleWizard", "BattlePriest", "Cultist"};
 constexpr int Amazon = 7;
-
-const int AttackRolls[18] = {1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5};
-const int32_t ExperienceTable[18] = {1250,  2500,   5000,   8000,   16000,   26000,   40000,   60000,   100000,
-                                     170000, 250000, 350000, 650000, 1000000, 1400000, 1800000, 2400000, 5000000};
 
 // Weapon-mastery points per level, by group of classes.
 const int WarriorPoints[18] = {0, 3, 0, 5, 0, 4, 0, 0, 5, 0, 4, 0, 4, 0, 4, 1, 2, 4};
@@ -32,20 +27,6 @@ const int BattlePoints[18] = {0, 1, 0, 3, 0, 3, 0, 0, 4, 0, 2, 0, 2, 0, 1, 0, 2,
 const int CultistPoints[18] = {0, 1, 0, 2, 0, 0, 2, 0, 1, 0, 0, 1, 0, 0, 2, 0, 0, 0};
 const int* const ClassPoints[10] = {WarriorPoints, CasterPoints, CasterPoints, ThiefPoints, PiratePoints,
                                     TormentorPoints, WarriorPoints, BattlePoints, BattlePoints, CultistPoints};
-
-// The five skills a new character of a built-in class starts with.
-const char* const ClassSkills[10][5] = {
-    {"Dual Weapon Fighting", "Left Hand Fighting", "Mighty Strike", "Withstand Damage", "Perception"},
-    {"Read Languages/Symbols", "Arcane Knowledge", "Priest Spell Resistance", "Stone Form", "Animal Control"},
-    {"Herbalism", "Neutralize Poison", "First Aid", "Wizard Spell Resistance", "Sacred Shield"},
-    {"Find Traps", "Remove Traps", "Evaluate", "Pick Lock", "Detect Secret Doors"},
-    {"Pathmanship", "Climb Rope/Wall", "Dual Weapon Fighting", "Boating", "Knife Throwing"},
-    {"Interogation", "Cause Pain", "Dual Weapon Fighting", "Physical Damage Resistance", "Battle Fury"},
-    {"Hide/Camouflage", "Withstand Damage", "Poison Resistance", "Dual Weapon Fighting", "Left Hand Fighting"},
-    {"Left Hand Fighting", "Negative Energy Projection", "Accuracy", "Arcane Knowledge", "Iron Body"},
-    {"Heroic Psalm", "Left Hand Fighting", "Accuracy", "Destroy Weapon", "Blessed Shot"},
-    {"Arcane Knowledge", "Alchemy", "Mind Blast", "Obliteration", "Magic Resistance"},
-};
 
 // Starting mana and endurance of the built-in classes.
 const int StartingMana[10] = {0, 8, 8, 0, 0, 0, 0, 5, 5, 8};
@@ -211,9 +192,7 @@ void TCharGen::WireHandlers()
 {
     Form.Control("BtnNext").OnClick = [this](const std::string&) { Next(); };
     Form.Control("BtnPrevious").OnClick = [this](const std::string&) { Previous(); };
-    Form.Control("BtnImport").OnClick = [this](const std::string&) {
-        Notify("-MSG-Importing characters is not available in this version.");
-    };
+    Form.Control("BtnImport").OnClick = [this](const std::string&) { Import(); };
     for (int race = 0; race < RaceButtonCount; ++race)
         Form.Control("RadioRace" + std::to_string(race)).OnClick = [this](const std::string& sender) {
             RaceName = Form.Control(sender).Caption;
@@ -342,18 +321,8 @@ void TCharGen::AssignClassSkills()
         return;
     }
     const TStringHash* row = CustomClassRow();
-    for (int skill = 0; skill < 5; ++skill) {
-        const int code = row ? StrToIntDef(row->GetItem("skill_" + std::to_string(skill + 1)), -1) : -1;
-        if (code >= 0 && code < BuiltInSkillCount) {
-            Player.Skills[skill].skill_name = BuiltInSkills[code].Name;
-        } else if (code > 63) {
-            const TRecordSet found = Query("select script, name from skills where id = " + std::to_string(code));
-            if (!found.empty()) {
-                Player.Skills[skill].skill_name = found[0]->GetItem("name");
-                Player.Skills[skill].skill_script = found[0]->GetItem("script");
-            }
-        }
-    }
+    for (int skill = 0; skill < 5; ++skill)
+        Player.Skills[skill] = SkillForCode(row ? StrToIntDef(row->GetItem("skill_" + std::to_string(skill + 1)), -1) : -1);
 }
 
 void TCharGen::ChangeAbility(int ability, int step)
@@ -476,6 +445,30 @@ void TCharGen::Next()
     }
 }
 
+void TCharGen::Import()
+{
+    TDataManager* data = MainForm().DataManager.get();
+    if (!data || !data->ImportCharacter(Player))
+        return;
+    if (Query("select name from races where name = " + SqlQuote(Player.race_name)).empty()) {
+        Host().MessageDlg("Race :" + Player.race_name + " is not defined in this adventure. Cannot continue",
+                          TMsgDlgType::Information, mbOK);
+        Form.ModalResult = mrCancel;
+        return;
+    }
+    Player.Gold = 20 + Process().Random.Random(30);
+    // Cancelled, the box keeps the name it offered.
+    std::string name;
+    do {
+        name = Player.Name;
+        Host().InputQuery("Give a name", "Name:", name);
+        name = Trim(name);
+    } while (name.empty());
+    Player.Name = name;
+    Finished = true;
+    Form.ModalResult = mrOk;
+}
+
 void TCharGen::Previous()
 {
     if (!LevelUp) {
@@ -524,7 +517,7 @@ void TCharGen::ApplyResults()
             Player.NaturalDamage.Modifier = 0;
         }
     }
-    Player.attack_roll = AttackRolls[LevelIndex(Player.level)];
+    Player.attack_roll = AttackRollTable[LevelIndex(Player.level)];
     for (int mastery = 0; mastery < MasteryCount; ++mastery)
         if (WeaponRaised[mastery])
             ++Player.Mastery[mastery];

@@ -55,6 +55,8 @@ private:
     void WireHandlers();
     void Next();
     void Previous();
+    // IMPORT: the character comes whole from a character file.
+    void Import();
     // "-MSG-text" in a message box, "-ERR-text" in an error box.
     void Notify(const std::string& report);
     void FillRaces();

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "data/LittleEndian.h"
 #include "rules/Creature.h"
 #include "rules/Effects.h"
 
@@ -29,45 +30,30 @@ constexpr size_t KindAt = 188;
 
 using TRecord = std::array<uint8_t, TimedEffectRecordSize>;
 
-void Put(uint8_t* at, int32_t value)
-{
-    const auto bits = static_cast<uint32_t>(value);
-    for (int byte = 0; byte < 4; ++byte)
-        at[byte] = static_cast<uint8_t>(bits >> (8 * byte));
-}
-
-int32_t Get(const uint8_t* at)
-{
-    uint32_t bits = 0;
-    for (int byte = 0; byte < 4; ++byte)
-        bits |= uint32_t(at[byte]) << (8 * byte);
-    return static_cast<int32_t>(bits);
-}
-
 template <size_t N>
 void PutAll(TRecord& record, size_t at, const std::array<int32_t, N>& values)
 {
     for (size_t index = 0; index < N; ++index)
-        Put(&record[at + 4 * index], values[index]);
+        PutInt32(&record[at + 4 * index], values[index]);
 }
 
 template <size_t N>
 void GetAll(const TRecord& record, size_t at, std::array<int32_t, N>& values)
 {
     for (size_t index = 0; index < N; ++index)
-        values[index] = Get(&record[at + 4 * index]);
+        values[index] = GetInt32(&record[at + 4 * index]);
 }
 
 void AppendInt(std::string& out, int32_t value)
 {
     uint8_t bytes[4];
-    Put(bytes, value);
+    PutInt32(bytes, value);
     out.append(reinterpret_cast<const char*>(bytes), 4);
 }
 
 std::unique_ptr<TEffect> EffectOfRecord(const TRecord& record)
 {
-    const int32_t kind = Get(&record[KindAt]);
+    const int32_t kind = GetInt32(&record[KindAt]);
     std::unique_ptr<TEffect> effect;
     if (kind == ekModifier) {
         auto made = std::make_unique<TEffectMod>();
@@ -76,14 +62,14 @@ std::unique_ptr<TEffect> EffectOfRecord(const TRecord& record)
         GetAll(record, AttackAt, made->Attack);
         GetAll(record, DamageBonusAt, made->DamageBonus);
         GetAll(record, ResistancesAt, made->Resistances);
-        made->mana_max = Get(&record[ManaMaxAt]);
-        made->end_max = Get(&record[EndMaxAt]);
+        made->mana_max = GetInt32(&record[ManaMaxAt]);
+        made->end_max = GetInt32(&record[EndMaxAt]);
         effect = std::move(made);
     } else if (kind == ekDamage) {
         auto damage = std::make_unique<TEffectDamage>();
         // Form, Modifier and DieSize are not stored: they stay 0.
         DamageRec& image = damage->Damage;
-        image.Id = Get(&record[DamageIdAt]);
+        image.Id = GetInt32(&record[DamageIdAt]);
         image.DiceCount = record[DiceCountAt];
         image.DamageType = record[DamageTypeAt];
         // The effect itself is the duration: each of its hits is dealt at once,
@@ -94,9 +80,9 @@ std::unique_ptr<TEffect> EffectOfRecord(const TRecord& record)
     } else {
         effect = std::make_unique<TEffect>();
     }
-    effect->Remaining = Get(&record[RemainingAt]);
-    effect->Period = Get(&record[PeriodAt]);
-    effect->Counter = Get(&record[CounterAt]);
+    effect->Remaining = GetInt32(&record[RemainingAt]);
+    effect->Period = GetInt32(&record[PeriodAt]);
+    effect->Counter = GetInt32(&record[CounterAt]);
     effect->Kind = kind;
     return effect;
 }
@@ -118,22 +104,22 @@ void WriteEffectEntry(std::string& out, const TEffect& effect)
         PutAll(record, AttackAt, made->Attack);
         PutAll(record, DamageBonusAt, made->DamageBonus);
         PutAll(record, ResistancesAt, made->Resistances);
-        Put(&record[ManaMaxAt], made->mana_max);
-        Put(&record[EndMaxAt], made->end_max);
+        PutInt32(&record[ManaMaxAt], made->mana_max);
+        PutInt32(&record[EndMaxAt], made->end_max);
     } else if (const auto* damage = dynamic_cast<const TEffectDamage*>(&effect); damage && effect.Kind == ekDamage) {
         const DamageRec& image = damage->Damage;
-        Put(&record[DamageIdAt], image.Id);
+        PutInt32(&record[DamageIdAt], image.Id);
         record[DiceCountAt] = static_cast<uint8_t>(image.DiceCount);
         record[DamageTypeAt] = image.DamageType;
-        Put(&record[DurationAt], image.Duration);
-        Put(&record[TriggerAt], image.Trigger);
+        PutInt32(&record[DurationAt], image.Duration);
+        PutInt32(&record[TriggerAt], image.Trigger);
         values = &image.Values;
     }
-    Put(&record[TargetIdAt], effect.Target ? static_cast<int32_t>(static_cast<uint32_t>(effect.Target->Id)) : 0);
-    Put(&record[RemainingAt], effect.Remaining);
-    Put(&record[PeriodAt], effect.Period);
-    Put(&record[CounterAt], effect.Counter);
-    Put(&record[KindAt], effect.Kind);
+    PutInt32(&record[TargetIdAt], effect.Target ? static_cast<int32_t>(static_cast<uint32_t>(effect.Target->Id)) : 0);
+    PutInt32(&record[RemainingAt], effect.Remaining);
+    PutInt32(&record[PeriodAt], effect.Period);
+    PutInt32(&record[CounterAt], effect.Counter);
+    PutInt32(&record[KindAt], effect.Kind);
     out.append(reinterpret_cast<const char*>(record.data()), record.size());
     AppendInt(out, values ? static_cast<int32_t>(values->size()) : 0);
     if (values)
@@ -155,7 +141,7 @@ TStoredEffects ReadEffectEntries(std::string_view bytes)
         TRecord record;
         std::copy(data + at, data + at + TimedEffectRecordSize, record.begin());
         at += TimedEffectRecordSize;
-        const int32_t count = Get(data + at);
+        const int32_t count = GetInt32(data + at);
         at += 4;
         // Every kind carries its values, so all of them are passed over.
         const size_t left = (bytes.size() - at) / 4;
@@ -166,10 +152,10 @@ TStoredEffects ReadEffectEntries(std::string_view bytes)
         }
         TStoredEffect stored;
         stored.Effect = EffectOfRecord(record);
-        stored.TargetId = static_cast<uint32_t>(Get(&record[TargetIdAt]));
+        stored.TargetId = static_cast<uint32_t>(GetInt32(&record[TargetIdAt]));
         if (auto* damage = dynamic_cast<TEffectDamage*>(stored.Effect.get()))
             for (int32_t value = 0; value < count; ++value)
-                damage->Damage.Values.push_back(Get(data + at + 4 * value));
+                damage->Damage.Values.push_back(GetInt32(data + at + 4 * value));
         at += 4 * static_cast<size_t>(count);
         read.Entries.push_back(std::move(stored));
     }

@@ -10,6 +10,7 @@
 #include "data/SessionSchema.h"
 #include "platform/Host.h"
 #include "rules/CharGen.h"
+#include "rules/ClassTables.h"
 #include "rules/CombatSession.h"
 #include "rules/Creature.h"
 #include "rules/Effects.h"
@@ -30,10 +31,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const WindowCaption = "Vellumora Engine 1.6";
-
-// Experience needed to pass level n (1..18).
-const int32_t ExperienceTable[] = {1250,  2500,   5000,   8000,   16000,  26000,  40000,   60000,   100000,
-                                   170000, 250000, 350000, 650000, 1000000, 1400000, 1800000, 2400000, 5000000};
 
 bool AnyMemberUnableToAct(const TForm1& form)
 {
