@@ -545,9 +545,11 @@ bool TScriptedHost::InputQuery(const std::string& caption, const std::string& pr
     return answer.has_value();
 }
 
-bool TScriptedHost::OpenFileDialog(const std::string& title, const std::string&, std::string& path)
+bool TScriptedHost::OpenFileDialog(const std::string& title, const std::string& filter, std::string& path)
 {
     FQuestion = title;
+    FFileFilter = filter;
+    FFileInitialPath = path;
     const auto answer = TakeTextAnswer("the file dialog \"" + title + "\"", false);
     if (answer)
         path = *answer;

@@ -46,6 +46,10 @@ public:
     const std::string& LastBoxText() const { return FLastBox; }
     // The prompt of the input box, or the title of the file dialog, that is open.
     const std::string& Question() const { return FQuestion; }
+    // The filter ("Label|*.ext") and the initial path of the last open-file dialog,
+    // so a prompt can list what it would offer.
+    const std::string& FileFilter() const { return FFileFilter; }
+    const std::string& FileInitialPath() const { return FFileInitialPath; }
     bool BoxOpen() const { return FBoxOpen; }
 
     // What the engine waits on now, for a prompt that explains it.
@@ -125,6 +129,8 @@ private:
     bool FMainWindowClosed = false;
     std::string FLastBox;
     std::string FQuestion;
+    std::string FFileFilter;
+    std::string FFileInitialPath;
     bool FBoxOpen = false;
     TWaitKind FWaiting = TWaitKind::Window;
     TMsgDlgButtons FBoxButtons = 0;

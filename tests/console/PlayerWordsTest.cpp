@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 
+#include "app/MainForm.h"
+#include "data/DataManager.h"
 #include "rules/Creature.h"
 #include "script/ScriptClasses.h"
 #include "script/ScriptCommands.h"
@@ -82,6 +86,20 @@ protected:
 
     const std::string& AnswerTo(const std::string& line) { return Answers[line]; }
 
+    // Brenna made on the creation pages, and Aldric in slot 2 as if he had joined.
+    void TwoMembers()
+    {
+        std::vector<std::string> lines = ToTheNamePage;
+        lines.insert(lines.end(), {"name Brenna", "2", ""});
+        Type(lines);
+        auto aldric = std::make_unique<TPlayer>();
+        aldric->Id = 990;
+        aldric->Name = "Aldric";
+        aldric->race_name = "Human";
+        aldric->level = 1;
+        GameClient().AddPartyMember(aldric, 2);
+    }
+
     std::optional<std::string> Read(const std::string& prompt)
     {
         Prompts.push_back(prompt);
@@ -114,7 +132,7 @@ protected:
 
 TEST_F(PlayerWordsTest, ANewcomerCreatesEowynMistypesAndIsAnsweredPolitely)
 {
-    std::vector<std::string> lines = {"look", "drop torch", "xyzzy"};
+    std::vector<std::string> lines = {"look", "drop torch", "dismiss 2", "xyzzy"};
     lines.insert(lines.end(), ToTheNamePage.begin(), ToTheNamePage.end());
     lines.insert(lines.end(), {"name \xC3\x89owyn d'Arc", "2", "", "99", "w", "party", "frobnicate now", "n"});
     Type(lines);
@@ -124,6 +142,7 @@ TEST_F(PlayerWordsTest, ANewcomerCreatesEowynMistypesAndIsAnsweredPolitely)
     EXPECT_EQ(eowyn->Name, "\xC3\x89owyn d'Arc");
     EXPECT_EQ(AnswerTo("look"), "No adventure is open yet. Type start to begin one.\n");
     EXPECT_EQ(AnswerTo("drop torch"), "No adventure is open yet. Type start to begin one.\n");
+    EXPECT_EQ(AnswerTo("dismiss 2"), "No adventure is open yet. Type start to begin one.\n");
     EXPECT_EQ(AnswerTo("xyzzy"), "I don't know the word \"xyzzy\". Type help for the words you can use.\n");
     EXPECT_NE(AnswerTo("2").find("Name: (not given yet)"), std::string::npos);
     EXPECT_NE(AnswerTo("name \xC3\x89owyn d'Arc").find("Name: \xC3\x89owyn d'Arc"), std::string::npos);
@@ -153,6 +172,10 @@ TEST_F(PlayerWordsTest, MistakesAtTheWindowGetAnswersInThePlayersWords)
         {"wear cloak", "Brenna has nothing called \"cloak\" (inventory shows what each member has).\n"},
         {"click", "\"click\" needs more after it. Type help for the words you can use.\n"},
         {"click Nowhere", "there is no control Nowhere on Form1\n"},
+        {"dismiss", "Say which member: dismiss and a member's number, such as dismiss 2.\n"},
+        {"export", "Say which member: export and a member's number, such as export 2.\n"},
+        {"dismiss 3", "There is no member 3.\n"},
+        {"export 7", "There is no member 7.\n"},
         {"  ", ""},
     };
     std::vector<std::string> typed;
@@ -242,4 +265,74 @@ TEST_F(PlayerWordsTest, AtAShopAWordAndALineNumberBuyOrSell)
     EXPECT_EQ(Form().Member(1)->Backpack[0], nullptr);
     EXPECT_FALSE(GameClient().Trading);
     EXPECT_EQ(Out.str().find("line "), std::string::npos) << Out.str();
+}
+
+TEST_F(PlayerWordsTest, PartyWordsClickThroughThePartyDialog)
+{
+    TwoMembers();
+    Type({"party", "manage", "close", "export 1", "ok", "close", "dismiss 2", "no", "close", "dismiss 2", "yes",
+          "party 2", "dismiss 1", "y", "ok"});
+    EXPECT_NE(AnswerTo("party").find("(manage opens the party dialog; dismiss 2 leaves member 2 behind here;"),
+              std::string::npos)
+        << AnswerTo("party");
+    // The dialog as a page: its buttons first, then a line a slot.
+    EXPECT_NE(AnswerTo("manage").find("[Party Management]\n  3. Brenna ( )\n  4. Aldric ( )\n"
+                                      "  5. Character 3 ( ) (not available)\n"),
+              std::string::npos)
+        << AnswerTo("manage");
+    EXPECT_NE(AnswerTo("manage").find("   1. Export...   2. Remove\n"), std::string::npos) << AnswerTo("manage");
+    const std::string exported = Folder.Game() + "/Exported";
+    EXPECT_NE(AnswerTo("export 1").find("[Brenna exported in " + exported + "]"), std::string::npos)
+        << AnswerTo("export 1");
+    EXPECT_TRUE(std::filesystem::exists(exported + "/Brenna.chr"));
+    // After the box the dialog waits again, Brenna picked.
+    EXPECT_NE(AnswerTo("ok").find("  3. Brenna (x)\n"), std::string::npos) << AnswerTo("ok");
+    EXPECT_NE(AnswerTo("dismiss 2").find("[Are you sure you want to remove Aldric from your party?] yes/no"),
+              std::string::npos)
+        << AnswerTo("dismiss 2");
+    // No keeps him and the dialog; yes leaves him behind.
+    EXPECT_NE(AnswerTo("no").find("  4. Aldric (x)\n"), std::string::npos) << AnswerTo("no");
+    EXPECT_EQ(Form().Member(2), nullptr);
+    ASSERT_NE(Form().Member(1), nullptr);
+    EXPECT_EQ(Form().Member(1)->Name, "Brenna");
+    EXPECT_EQ(AnswerTo("party 2"), "There is no member 2.\n");
+    EXPECT_NE(AnswerTo("y").find("[You cannot remove the only player in the group]"), std::string::npos)
+        << AnswerTo("y");
+    EXPECT_NE(Form().Member(1), nullptr);
+    EXPECT_EQ(Out.str().find("line "), std::string::npos) << Out.str();
+}
+
+TEST_F(PlayerWordsTest, ImportListsTheExportedFilesAndANumberTakesOne)
+{
+    const std::string exported = Folder.Game() + "/Exported";
+    std::filesystem::create_directories(exported);
+    std::ofstream(exported + "/notes.txt") << "x";
+    // Wenlow is written out by the adventure that is open when the player asks.
+    BeforeTyping["import"] = [this] {
+        TPlayer wenlow;
+        wenlow.Name = "Wenlow";
+        wenlow.race_name = "Human";
+        wenlow.level = 2;
+        wenlow.Base.Abilities = {14, 12, 11, 10, 15};
+        std::string why;
+        EXPECT_TRUE(Form().DataManager->ExportCharacter(wenlow, why)) << why;
+    };
+    Type({"start", "y", "import", "3", "notes.txt", "cancel", "import", "1", "Wen"});
+    const std::string list =
+        "[Exported Character File (*.chr)] in " + exported + ":\n  1. Wenlow.chr\n(a number picks a file; type the "
+        "path of a file, or cancel)\n";
+    EXPECT_NE(AnswerTo("import").find(list), std::string::npos) << AnswerTo("import");
+    EXPECT_NE(AnswerTo("3").find("There is no file 3: choose a number from 1 to 1, type the path of a file, or cancel.\n" +
+                                 list),
+              std::string::npos)
+        << AnswerTo("3");
+    // A file that is no character file: the dialog asks again.
+    EXPECT_NE(AnswerTo("notes.txt").find(list), std::string::npos) << AnswerTo("notes.txt");
+    EXPECT_NE(AnswerTo("cancel").find("[Character Creation]"), std::string::npos) << AnswerTo("cancel");
+    EXPECT_EQ(std::count(Prompts.begin(), Prompts.end(), "Import a character: "), 4);
+    const TPlayer* wen = Form().Member(1);
+    ASSERT_NE(wen, nullptr);
+    EXPECT_EQ(wen->Name, "Wen");
+    EXPECT_EQ(wen->level, 2);
+    EXPECT_EQ(wen->Abilities[4], 15);
 }

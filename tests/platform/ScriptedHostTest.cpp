@@ -234,13 +234,17 @@ TEST_F(ScriptedHostTest, ALineSourceSeesTheQuestionAsked)
     std::vector<std::string> asked;
     Host.SetLineSource([&](const std::string&) -> std::optional<std::string> {
         asked.push_back(Host.Question());
+        // The file dialog also says what it offers and where it begins.
+        if (Host.Waiting() == TScriptedHost::TWaitKind::FileDialog)
+            asked.push_back(Host.FileFilter() + " " + Host.FileInitialPath());
         return "answer ok x";
     });
     std::string value;
-    std::string path;
+    std::string path = "/games/Exported/";
     EXPECT_TRUE(Host.InputQuery("Command Line", "Command:", value));
     EXPECT_TRUE(Host.OpenFileDialog("Import a character", "Characters|*.chr", path));
-    EXPECT_EQ(asked, (std::vector<std::string>{"Command:", "Import a character"}));
+    EXPECT_EQ(path, "x");
+    EXPECT_EQ(asked, (std::vector<std::string>{"Command:", "Import a character", "Characters|*.chr /games/Exported/"}));
 }
 
 TEST_F(ScriptedHostTest, AnErrorEscapingAHandlerIsShownAndPlayGoesOn)

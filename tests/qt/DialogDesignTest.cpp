@@ -19,6 +19,7 @@
 #include "app/GraphicInfoForm.h"
 #include "app/MainForm.h"
 #include "app/MapForm.h"
+#include "app/PartyForm.h"
 #include "app/SimpleChooseForm.h"
 #include "app/SpellBooksForm.h"
 #include "app/StartForm.h"
@@ -182,6 +183,18 @@ std::vector<TDesignCase> DesignCases()
                      }});
     cases.push_back({"map-large", [] { return AreaMapOf(30, 12); }});
     cases.push_back({"map-small", [] { return AreaMapOf(5, 4); }});
+    cases.push_back({"party", [] {
+                         // A name as long as a character file keeps, and two empty slots.
+                         auto form = std::make_unique<TFrmParty>();
+                         const char* const Names[] = {"Aldric Stonehewer of the Ashfang Deeps", "Brenna",
+                                                      "Wenlow Marsh-Treader the Younger", "Ysolde"};
+                         for (int slot = 1; slot <= 4; ++slot)
+                             form->Control("RadioP" + std::to_string(slot)).Caption = Names[slot - 1];
+                         form->Control("RadioP2").Checked = true;
+                         form->Control("RadioP5").Enabled = false;
+                         form->Control("RadioP6").Enabled = false;
+                         return form;
+                     }});
     cases.push_back({"choose", [] {
                          auto form = std::make_unique<TFrmSimpleChoose>();
                          form->Control("ListBox1").Items = {"Brenna", "Aldric"};

@@ -11,6 +11,7 @@
 #include "session/Process.h"
 #include "ui/console/BookPages.h"
 #include "ui/console/OutputEcho.h"
+#include "ui/console/PartyWords.h"
 #include "ui/console/ShopPage.h"
 #include "ui/console/TextViews.h"
 #include "world/Location.h"
@@ -71,7 +72,11 @@ void ShowView(std::ostream& out, const TForm1& form, TView view, int slot)
 {
     switch (view) {
     case TView::Party:
-        return ShowParty(out, form, slot);
+        ShowParty(out, form, slot);
+        for (int member = 1; member <= MaxPartySize; ++member)
+            if ((slot == 0 || slot == member) && form.Member(member))
+                return ShowPartyWords(out);
+        return;
     case TView::Inventory:
         return ShowInventory(out, form, slot);
     case TView::Map:
@@ -124,6 +129,8 @@ void TPlayerWords::ShowHelp() const
            "move b3 to q1. A member's number at the end lets another member act: wear jerkin 2.\n"
            "See: party, inventory (or party 2, inventory 2), map (the area's grid, @ the party), stats (or stats 2:\n"
            "the character sheet); member 2 selects the second member.\n"
+           "Party: manage opens the party dialog; dismiss 2 leaves member 2 behind here; export 2 writes member 2\n"
+           "to a character file, which import on a creation page reads back (a number picks the file).\n"
            "Books: journal, quests (a spread of two pages); journal 3 turns to page 3, journal next, journal back;\n"
            "link 2 follows link [2] of the table of contents.\n"
            "Shops: buy 3 buys line 3 of the shop's list, info 3 tells of it, sell 3 sells it.\n"
@@ -159,7 +166,9 @@ std::optional<std::string> TPlayerWords::Ask()
         Out << "(type the text, or cancel)\n";
         return ReadLine(AsUtf8(Host.Question()) + " ");
     case TScriptedHost::TWaitKind::FileDialog:
-        Out << "(type the path of a file, or cancel)\n";
+        Files = ListFileChoice(Host.FileFilter(), Host.FileInitialPath());
+        DrawFileChoice(Out, Files);
+        Out << "(" << (Files.Names.empty() ? "" : "a number picks a file; ") << "type the path of a file, or cancel)\n";
         return ReadLine(AsUtf8(Host.Question()) + ": ");
     case TScriptedHost::TWaitKind::Form:
         if (const TFormModel* form = Host.InputForm())
@@ -231,6 +240,17 @@ std::optional<std::string> TPlayerWords::AtBox(const std::string& word)
     return std::nullopt;
 }
 
+std::optional<std::string> TPlayerWords::AtFileDialog(const std::string& typed, const std::string& word)
+{
+    if (word == "cancel" || word.empty())
+        return "answer cancel";
+    std::string why;
+    const auto path = ChosenPath(Files, typed, why);
+    if (!path)
+        Out << AsUtf8(why) << '\n';
+    return path ? std::optional<std::string>("answer ok " + *path) : std::nullopt;
+}
+
 std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const std::string& word)
 {
     const TFormModel& form = *Host.InputForm();
@@ -242,6 +262,13 @@ std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const 
         return std::nullopt;
     }
     std::optional<std::string> line;
+    if (word == "import" && form.Name() == "FrmCreate") {
+        const TControlState& import = form.Control("BtnImport");
+        if (form.IsShown(import) && import.Enabled)
+            return "click BtnImport";
+        Out << "Only a new character can be imported.\n";
+        return std::nullopt;
+    }
     if (IsNumber(word)) {
         std::string why;
         line = Page.LineFor(form, StrToIntDef(word, 0), why);
@@ -315,6 +342,8 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
             atWindow.push_back({line, Form.Name()});
         return Begin(atWindow);
     }
+    if (IsPartyWord(first))
+        return SaidNoBook() ? std::nullopt : Begin(*PartyWordLines(Form, word, Out));
     if (IsItemWord(first))
         return SaidNoBook() ? std::nullopt : Begin(*ItemWordLines(Form, Trim(typed), Out));
     if (first == "journal" || first == "quests" || first == "link") {
@@ -369,7 +398,7 @@ std::optional<std::string> TPlayerWords::Interpret(const std::string& typed)
     case TScriptedHost::TWaitKind::InputBox:
         return word == "cancel" ? "answer cancel" : "answer ok " + Trim(typed);
     case TScriptedHost::TWaitKind::FileDialog:
-        return word == "cancel" || word.empty() ? "answer cancel" : "answer ok " + Trim(typed);
+        return AtFileDialog(typed, word);
     case TScriptedHost::TWaitKind::Form:
         return AtForm(typed, word);
     case TScriptedHost::TWaitKind::Window:

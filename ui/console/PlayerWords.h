@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/console/FileChoice.h"
 #include "ui/console/FormPage.h"
 #include "ui/console/ItemWords.h"
 
@@ -35,6 +36,7 @@ private:
     // answered it itself.
     std::optional<std::string> Interpret(const std::string& typed);
     std::optional<std::string> AtBox(const std::string& word);
+    std::optional<std::string> AtFileDialog(const std::string& typed, const std::string& word);
     std::optional<std::string> AtForm(const std::string& typed, const std::string& word);
     std::optional<std::string> AtWindow(const std::string& typed, const std::string& word);
     // A numbered choice of the main window.
@@ -62,6 +64,8 @@ private:
     TReadLine ReadLine;
     std::chrono::steady_clock::time_point LastPrompt;
     TFormPage Page;
+    // The files the waiting open-file dialog offers, as last listed.
+    TFileChoice Files;
     // The lines still to give of a word that stands for several (buy 2).
     std::deque<TFormLine> Pending;
 };

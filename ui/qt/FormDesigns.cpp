@@ -12,6 +12,7 @@
 #include "ui_FrmCutScene.h"
 #include "ui_FrmGraphicInfo.h"
 #include "ui_FrmMap.h"
+#include "ui_FrmParty.h"
 #include "ui_FrmSimpleChoose.h"
 #include "ui_FrmSpellBooks.h"
 #include "ui_FrmStart.h"
@@ -68,6 +69,7 @@ TDialogDesign DialogDesign(const std::string& formName)
         {"FrmCutScene", SetUp<Ui::FrmCutScene>},
         {"FrmGraphicInfo", SetUpGraphicInfo},
         {"FrmMap", SetUpMap},
+        {"FrmParty", SetUp<Ui::FrmParty>},
         {"FrmSimpleChoose", SetUp<Ui::FrmSimpleChoose>},
         {"FrmSpellBooks", SetUp<Ui::FrmSpellBooks>},
         {"FrmStart", SetUp<Ui::FrmStart>},
