@@ -58,6 +58,7 @@ std::map<int64_t, TScriptFactory>& Classes()
         {500149, &MakeScript_500149},
         {500150, &MakeScript_500150},
         {500151, &MakeScript_500151},
+        {500155, &MakeScript_500155},
         {500280, &MakeScript_500280},
         {500281, &MakeScript_500281},
         {500291, &MakeScript_500291},

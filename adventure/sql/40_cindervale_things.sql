@@ -311,6 +311,14 @@ insert into creature_templates (id, name, type_id, script_id, desc_id, endurance
 values (30005, 'Goblin Raider', 2, 0, 100205, 9, 9, 0, 0, 4, 1, 55,
   2, 2, 0, 0, 1, 0, 1,
   1, 6, 1, 0, 2, 2, 0, 0, 104);
+-- Korra Slate, a hewer of the third shift who sells her axe at the inn; she
+-- does not fight the party, she joins it.
+insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
+  ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_axe, weapon_two_handed_axe,
+  attack_roll, delay, attack_type, mod_atk_melee, mod_dmg_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
+values (30007, 'Korra Slate', 2, 0, 100207, 9, 9, 0, 0, 0, 2, 0,
+  7, 4, 2, 2, 6, 5, 3, 4,
+  2, 6, 1, 1, 1, 2, 1, 0, 0, 104);
 -- The looter of the Burnt House found a wand in the ashes, and one turn in
 -- three it looses a spark from it instead of stabbing.
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
@@ -336,6 +344,10 @@ insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) va
 insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30006, 21018, 1, 201);  -- the wand it found
 insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30006, 21020, 1, 1);    -- and a miner's charm
 
+insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30007, 22003, 2, 108);  -- Korra's greataxe,
+insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30007, 21009, 1, 103);  -- her jerkin,
+insert into creature_contents (creature_id, cont_id, cont_type, body_part_id) values (30007, 21021, 1, 1);    -- and a day's rations
+
 -- Base rows, copied when more of a kind are called up; then the placed ones.
 insert into creatures (id, template_id) select id, id from creature_templates where id between 30001 and 30099;
 insert into creatures (id, template_id) values (30101, 30003);  -- the stray dog on Slag Row
@@ -347,17 +359,32 @@ insert into creatures (id, template_id) values (30106, 30001);
 insert into creatures (id, template_id) values (30107, 30002);  -- the Rat King in the Sealed Cellar
 insert into creatures (id, template_id) values (30108, 30001);  -- and his court
 insert into creatures (id, template_id) values (30109, 30001);
+insert into creatures (id, template_id) values (30110, 30007);  -- Korra Slate, waiting to be hired
+
+-- What Korra is as a member of the party: a half-orc warrior of the second
+-- level, strong in the Mighty Strike and in standing up to blows.
+insert into extended_data (type, id, name, value) values (3, 30110, 'IsMale', 'False');
+insert into extended_data (type, id, name, value) values (3, 30110, 'Race', 'Half-Orc');
+insert into extended_data (type, id, name, value) values (3, 30110, 'Class', 'WARRIOR');
+insert into extended_data (type, id, name, value) values (3, 30110, 'Experience', '1300');
+insert into extended_data (type, id, name, value) values (3, 30110, 'SkillValue1', '0');
+insert into extended_data (type, id, name, value) values (3, 30110, 'SkillValue2', '0');
+insert into extended_data (type, id, name, value) values (3, 30110, 'SkillValue3', '2');
+insert into extended_data (type, id, name, value) values (3, 30110, 'SkillValue4', '3');
+insert into extended_data (type, id, name, value) values (3, 30110, 'SkillValue5', '1');
 
 -- ---------------------------------------------------------------- townsfolk
 insert into npc_templates (id, name, script_id, desc_id) values (40001, 'Mayor Harrowgate', 500128, 100211);
 insert into npc_templates (id, name, script_id, desc_id) values (40002, 'Marda Quill', 500129, 100212);
 insert into npc_templates (id, name, script_id, desc_id) values (40003, 'Brannoc the Smith', 500130, 100213);
 insert into npc_templates (id, name, script_id, desc_id) values (40004, 'Sister Ysolde', 500131, 100214);
+insert into npc_templates (id, name, script_id, desc_id) values (40005, 'Korra Slate', 500155, 100215);
 
 insert into npcs (id, template_id) values (40001, 40001);
 insert into npcs (id, template_id) values (40002, 40002);
 insert into npcs (id, template_id) values (40003, 40003);
 insert into npcs (id, template_id) values (40004, 40004);
+insert into npcs (id, template_id) values (40005, 40005);
 
 -- ---------------------------------------------------------------- placing
 -- kind: 4 container, 5 item, 6 weapon, 20 living creature, 30 person
@@ -368,6 +395,7 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1008, 30, 40001, 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1010, 30, 40004, 1);  -- Sister Ysolde
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1014, 30, 40003, 1);  -- Brannoc
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1018, 30, 40002, 1);  -- Marda
+insert into loc_cont (loc_id, ctype, cont_id, visible) values (1018, 30, 40005, 1);  -- and Korra, until she is hired
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1020, 4, 20003, 1);   -- Slag Row: the crate
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1020, 20, 30101, 1);  -- and the dog
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1021, 20, 30102, 1);  -- Ashen Lane: the cutpurse

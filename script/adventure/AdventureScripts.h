@@ -46,6 +46,7 @@ std::unique_ptr<TScriptObject> MakeScript_500148();
 std::unique_ptr<TScriptObject> MakeScript_500149();
 std::unique_ptr<TScriptObject> MakeScript_500150();
 std::unique_ptr<TScriptObject> MakeScript_500151();
+std::unique_ptr<TScriptObject> MakeScript_500155();
 std::unique_ptr<TScriptObject> MakeScript_500280();
 std::unique_ptr<TScriptObject> MakeScript_500281();
 std::unique_ptr<TScriptObject> MakeScript_500291();

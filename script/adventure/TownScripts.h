@@ -16,6 +16,8 @@ inline constexpr const char* CounterHammerFound = "smiths_hammer_found";
 // Set when the party has brought Brannoc his hammer.
 inline constexpr const char* CounterHammerReturned = "smiths_hammer_returned";
 inline constexpr int64_t BrannocsHammer = 21024;
+// Set when Korra Slate has been hired at the inn.
+inline constexpr const char* CounterKorraHired = "korra_hired";
 // Set when the party first picked up the torn map.
 inline constexpr const char* CounterTornMapFound = "torn_map_found";
 // Set once the needle in the strongbox's lock is known: found by a search, or

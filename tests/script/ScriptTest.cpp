@@ -17,6 +17,12 @@ insert into general (name, value) values ('EncText', '0');
 insert into locations (id, name) values (1001, 'The Ember Gate'), (1004, 'The Toll Bridge'), (1005, 'The Wall Walk');
 insert into item_templates (id, name, equipped_on) values (21001, 'Lantern', 100), (21002, 'Torch', 100);
 insert into items (id, template_id) values (21001, 21001), (21002, 21002), (21104, 21002);
+insert into creature_templates (id, name, endurance, end_max, level) values (30007, 'Korra Slate', 9, 9, 2);
+insert into creatures (id, template_id) values (30110, 30007);
+insert into extended_data (type, id, name, value) values (3, 30110, 'Class', 'WARRIOR'), (3, 30110, 'Experience', '1300');
+insert into npc_templates (id, name, script_id) values (40005, 'Korra Slate', 500155);
+insert into npcs (id, template_id) values (40005, 40005);
+insert into loc_cont (loc_id, ctype, cont_id, visible) values (1004, 30, 40005, 1);
 )SQL";
 
 // Counts its runs and frees, and raises on Examine.
@@ -284,6 +290,58 @@ TEST_F(ScriptTest, AWaitingMemberAsksToBeTakenBack)
     EXPECT_EQ(Form().Member(2)->Name, "Corwin");
     EXPECT_EQ(GameClient().CurrentLocation->Npcs[0], nullptr);
     EXPECT_EQ(Value("select count(*) from loc_cont where cont_id = 50003"), "0");
+}
+
+TEST_F(ScriptTest, KorraIsPaidOnlyWhenSheJoins)
+{
+    Member = &StandAt(1004);
+    TLocation& bridge = *GameClient().CurrentLocation;
+    ASSERT_NE(bridge.Npcs[0], nullptr);
+    TEntity* korra = bridge.Npcs[0].get();
+    const TScriptParam none;
+    const std::string hire = "expect-control LblChoice2 caption 2. We could use an axe. Come with us, for forty crowns.\n"
+                             "choose 2";
+
+    // Short of her fee: she says so, and stays at the bar.
+    Cmd().SetGold(39);
+    Queue(hire);
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, korra, nullptr, 500155), 1);
+    EXPECT_NE(Screen().find("Forty, I said"), std::string::npos);
+    EXPECT_EQ(Form().Member(2), nullptr);
+    EXPECT_EQ(Cmd().GetGold(), 39);
+
+    // A full party: the engine refuses her, and nothing is paid.
+    for (int slot = 2; slot <= MaxPartySize; ++slot) {
+        Form().Party[slot - 1] = std::make_unique<TPlayer>();
+        Form().Party[slot - 1]->Id = 60000 + slot;
+    }
+    Cmd().SetGold(100);
+    Queue(hire + "\nexpect-box There is not enough room in your party. You must remove one member first.\nanswer ok");
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, korra, nullptr, 500155), 1);
+    EXPECT_EQ(Cmd().GetGold(), 100);
+    EXPECT_EQ(Cmd().GetCounter("korra_hired"), 0);
+    EXPECT_EQ(bridge.Npcs[0].get(), korra);
+
+    // With room: a level-2 warrior joins, the fee is paid and she leaves the bar.
+    for (int slot = 2; slot <= MaxPartySize; ++slot)
+        Form().Party[slot - 1].reset();
+    Queue(hire);
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, korra, nullptr, 500155), 1);
+    ASSERT_NE(Form().Member(2), nullptr);
+    EXPECT_EQ(Form().Member(2)->Name, "Korra Slate");
+    EXPECT_EQ(Form().Member(2)->ClassId, 1);
+    EXPECT_EQ(Form().Member(2)->level, 2);
+    EXPECT_EQ(Cmd().GetGold(), 60);
+    EXPECT_EQ(Cmd().GetCounter("korra_hired"), 1);
+    EXPECT_EQ(bridge.Npcs[0], nullptr);
+    EXPECT_EQ(Value("select visible from loc_cont where ctype = 30 and cont_id = 40005"), "0");
+
+    // Once hired, her fee is never asked again.
+    TEntity again;
+    again.Name = "Korra Slate";
+    Queue("expect-control LblChoice2 caption 2. Not now.\nchoose 2");
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &again, nullptr, 500155), 1);
+    EXPECT_EQ(Cmd().GetGold(), 60);
 }
 
 TEST_F(ScriptTest, ScriptsHoldCreaturesInStatesForAWhile)
