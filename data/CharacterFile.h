@@ -25,6 +25,7 @@ struct TCharacterSkill {
     std::string Name;
     int32_t Value = 0;
     std::string Script;
+    bool operator==(const TCharacterSkill&) const = default;
 };
 
 struct TCharacterDamage {
@@ -37,6 +38,7 @@ struct TCharacterDamage {
     int32_t Duration = -1;
     int32_t Trigger = -1;
     std::vector<int32_t> Values;
+    bool operator==(const TCharacterDamage&) const = default;
 };
 
 struct TCharacterFile {
@@ -63,6 +65,7 @@ struct TCharacterFile {
     std::array<int32_t, 4> DamageMod{};
     std::array<int32_t, 4> Armor{};
     TCharacterDamage NaturalDamage;
+    bool operator==(const TCharacterFile&) const = default;
 };
 
 // The enciphered bytes of the file. A text longer than its field is cut, never

@@ -106,7 +106,7 @@ void TScriptCmd::CutScene(const std::string& title, bool fromTexts, const std::s
             return;
         std::string joined;
         for (const std::string& line : lines)
-            joined += line + "\n";
+            joined += (joined.empty() ? "" : "\n") + line;
         form.Control("Memo1").Text = joined;
     } else {
         form.Control("Memo1").Text = text;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "data/CharacterFile.h"
+
 #include "rules/CharGen.h"
 #include "rules/Creature.h"
 #include "rules/Skills.h"
@@ -268,4 +272,56 @@ TEST_F(CharGenTest, ANameIsCutAtTwentyCharactersNotBytes)
     TPlayer player;
     ASSERT_TRUE(CreateCharacter(player));
     EXPECT_EQ(player.Name, "Brunhildeaaaaaaaaaa\xC3\xA9");
+}
+
+TEST_F(CharGenTest, ImportTakesTheCharacterWholeUnderTheNameGiven)
+{
+    TCharacterFile character;
+    character.Name = "Hrodna";
+    character.Race = "Dwarf";
+    character.Level = 3;
+    character.EnduranceMax = 31;
+    character.Endurance = 31;
+    character.ClassId = 1;
+    character.Skills = {{"Mighty Strike", 6, ""}};
+    const std::string dwarf = Folder->Game() + "/Hrodna.chr";
+    const std::string orc = Folder->Game() + "/Grusk.chr";
+    std::string why;
+    ASSERT_TRUE(WriteCharacterFile(dwarf, character, why)) << why;
+    character.Race = "Orc";
+    ASSERT_TRUE(WriteCharacterFile(orc, character, why)) << why;
+    const std::string broken = Folder->Game() + "/broken.chr";
+    std::filesystem::copy_file(Folder->Game() + "/data.db", broken);
+
+    struct Case {
+        const char* what;
+        std::string lines;
+        bool finished;
+        const char* name;
+        int level;
+    };
+    const Case cases[] = {
+        {"named anew", "answer ok " + dwarf + "\nanswer ok  Hilde \n", true, "Hilde", 3},
+        {"an empty name is asked again, cancel keeps the file's",
+         "answer ok " + dwarf + "\nanswer ok \nanswer cancel\n", true, "Hrodna", 3},
+        {"a race this adventure lacks",
+         "answer ok " + orc + "\nexpect-box Race :Orc is not defined in this adventure. Cannot continue\nanswer ok\n",
+         false, "Hrodna", 3},
+        {"a damaged file: the pages stay", "answer ok " + broken + "\nanswer ok\nclick BtnPrevious\n", false, "", 1},
+        {"cancelled: the pages stay", "answer cancel\nclick BtnPrevious\n", false, "", 1},
+    };
+    for (const Case& c : cases) {
+        TPlayer player;
+        Process().Random.Force({5});
+        Queue("click BtnImport\n" + c.lines);
+        EXPECT_EQ(CreateCharacter(player), c.finished) << c.what;
+        EXPECT_EQ(player.Name, c.name) << c.what;
+        EXPECT_EQ(player.level, c.level) << c.what;
+        if (c.finished) {
+            EXPECT_EQ(player.Gold, 25) << c.what;
+            EXPECT_EQ(player.end_max, 31) << c.what;
+            ASSERT_EQ(player.Skills.size(), 5u);
+            EXPECT_EQ(player.Skills[0].skill_value, 6);
+        }
+    }
 }

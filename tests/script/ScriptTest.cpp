@@ -23,6 +23,7 @@ insert into extended_data (type, id, name, value) values (3, 30110, 'Class', 'WA
 insert into npc_templates (id, name, script_id) values (40005, 'Korra Slate', 500155);
 insert into npcs (id, template_id) values (40005, 40005);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1004, 30, 40005, 1);
+insert into texts (id, file, text) values (7, 'epilogue.txt', '~<c:RED>The forges burn again.~<>');
 )SQL";
 
 // Counts its runs and frees, and raises on Examine.
@@ -417,4 +418,21 @@ TEST_F(ScriptTest, ChanceCoversEveryInt32Span)
     for (int roll = 0; roll < 200; ++roll)
         quarters.insert(static_cast<int>((int64_t(Cmd().RandomRange(INT32_MIN, INT32_MAX)) - INT32_MIN) >> 30));
     EXPECT_EQ(quarters, (std::set<int>{0, 1, 2, 3}));
+}
+
+TEST_F(ScriptTest, ACutSceneShowsItsTextAsWritten)
+{
+    // A text the adventure lacks shows nothing: no line is queued for a dialog.
+    Cmd().CutScene("Dawn", true, "missing.txt");
+    Queue("expect-control LblTitle caption Dawn\n"
+          "expect-control Memo1 text ~<c:RED>The forges burn again.~<>\n"
+          "close\n"
+          "expect-control Memo1 text <b>As given</b>\n"
+          "close");
+    Cmd().CutScene("Dawn", true, "epilogue.txt");
+    Cmd().CutScene("Dusk", false, "<b>As given</b>");
+    // Both dialogs took their lines: the box gets its own answer.
+    Queue("answer ok");
+    Host().MessageDlg("The end", TMsgDlgType::Information, mbOK);
+    EXPECT_EQ(TestHost.LastBoxText(), "The end");
 }

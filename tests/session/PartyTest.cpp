@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <tuple>
 
+#include "app/PartyForm.h"
 #include "rules/Creature.h"
 #include "rules/Effects.h"
 #include "script/ScriptClasses.h"
@@ -322,4 +325,32 @@ TEST_F(PartyTest, NobodyLeavesWhoCannotGoSafely)
     EXPECT_EQ(TestHost.LastBoxText(), "You cannot remove the only player in the group");
     EXPECT_NE(Form().Member(1), nullptr);
     EXPECT_EQ(LeaveParty(2), 0);
+}
+
+TEST_F(PartyTest, TheDialogSaysExportedOnlyWhenTheFileWasWritten)
+{
+    TFrmParty dialog;
+    dialog.PrepareSlots();
+    EXPECT_EQ(dialog.Control("RadioP1").Caption, "Aldric");
+    EXPECT_TRUE(dialog.Control("RadioP1").Enabled);
+    EXPECT_EQ(dialog.Control("RadioP2").Caption, "Character 2");
+    EXPECT_FALSE(dialog.Control("RadioP2").Enabled);
+
+    // Nothing checked: nothing happens.
+    dialog.Click("BtnExport");
+    dialog.Click("Button1");
+    EXPECT_EQ(TestHost.LastBoxText(), "");
+
+    dialog.Click("RadioP1");
+    Queue("answer ok");
+    dialog.Click("BtnExport");
+    EXPECT_EQ(TestHost.LastBoxText(), "Aldric exported in " + Data().ExportFolder());
+    EXPECT_TRUE(std::filesystem::exists(Data().ExportFolder() + "/Aldric.chr"));
+
+    std::filesystem::remove_all(Data().ExportFolder());
+    std::ofstream(Data().ExportFolder()) << "in the way";
+    Queue("answer ok");
+    dialog.Click("BtnExport");
+    EXPECT_EQ(TestHost.LastBoxText().find("exported in"), std::string::npos) << TestHost.LastBoxText();
+    EXPECT_NE(TestHost.LastBoxText().find("could not be exported"), std::string::npos) << TestHost.LastBoxText();
 }
