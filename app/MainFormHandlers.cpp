@@ -361,20 +361,23 @@ void TForm1::FormCreate()
     TSettings& settings = Host().Settings();
     settings.CreateKey(MainKey);
     settings.CreateKey(OptionsKey);
-    process.AppDir = settings.ReadString(MainKey, "CindervaleDir");
-    if (process.AppDir.empty()) {
+    std::string folder = settings.ReadString(MainKey, "CindervaleDir");
+    if (folder.empty()) {
+        // A first start remembers where it found an adventure.
         std::error_code error;
-        process.AppDir = std::filesystem::current_path(error).string();
-        settings.WriteString(MainKey, "CindervaleDir", process.AppDir);
+        folder = std::filesystem::current_path(error).string();
+        if (const auto fallback = FallbackProgramFolder(); fallback && !HoldsAdventure(folder))
+            folder = *fallback;
+        settings.WriteString(MainKey, "CindervaleDir", folder);
         settings.WriteString(MainKey, "CindervaleVersion", "1.0");
-    } else if (!HoldsAdventure(process.AppDir)) {
+    } else if (!HoldsAdventure(folder)) {
         // The remembered folder stays remembered: it may only be away for now.
         if (const auto fallback = FallbackProgramFolder()) {
-            AppendText("The program folder " + process.AppDir + " holds no adventure; the one in " + *fallback +
-                       " is used.");
-            process.AppDir = *fallback;
+            AppendText("The program folder " + folder + " holds no adventure; the one in " + *fallback + " is used.");
+            folder = *fallback;
         }
     }
+    process.AppDir = PlayingFolder(folder, UserDataFolder());
     ShowSettingsSaveError();
     TurnBasedCombat = settings.ReadBool(OptionsKey, "TurnBasedCombat", false);
     Control("TurnBasedCombat").Checked = TurnBasedCombat;

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/MainForm.h"
+#include "app/ProgramFolder.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
 
@@ -27,7 +28,7 @@ void OpenMainForm(TForm1& form, const TProgramOptions& options)
     form.FormCreate();
     if (!options.AppDir.empty()) {
         std::error_code error;
-        Process().AppDir = std::filesystem::absolute(options.AppDir, error).string();
+        Process().AppDir = PlayingFolder(std::filesystem::absolute(options.AppDir, error).string(), UserDataFolder());
         form.ShowProgramLogo();
         form.ShowJournalPicture();
     }

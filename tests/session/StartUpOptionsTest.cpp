@@ -2,6 +2,7 @@
 // moved away from or made unwritable.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -112,4 +113,46 @@ TEST(StartUpOptionsTest, ARememberedFolderWithoutAnAdventureGivesWay)
     again.Form().FormCreate();
     EXPECT_EQ(Process().AppDir, remembered);
     EXPECT_EQ(again.Screen(), "");
+}
+
+// An installed program folder is played through a mirror in the user's folder:
+// the adventure read from the installation, everything a game writes kept apart.
+TEST(StartUpOptionsTest, AnInstalledFolderIsPlayedThroughAMirror)
+{
+    TTempFolder root;
+    const std::filesystem::path share = std::filesystem::path(root.Path) / "usr" / "share";
+    const std::filesystem::path program = share / "vellumora";
+    std::filesystem::create_directories(program / "Game" / "Images");
+    std::filesystem::create_directories(share / "doc" / "vellumora");
+    std::ofstream(program / "Game" / "data.db") << "an adventure";
+    std::ofstream(program / "logo.jpg") << "a logo";
+    const std::string mirror = root.Path + "/home/.local/share/vellumora";
+
+    // A folder the game may write into is played as it is.
+    EXPECT_EQ(PlayingFolder(program.string(), mirror), program.string());
+
+    ASSERT_EQ(MirrorOf(program.string(), mirror), mirror);
+    EXPECT_TRUE(HoldsAdventure(mirror));
+    EXPECT_EQ(std::filesystem::read_symlink(mirror + "/Game/data.db"), program / "Game" / "data.db");
+    EXPECT_EQ(std::filesystem::read_symlink(mirror + "/Game/Images"), program / "Game" / "Images");
+    EXPECT_EQ(std::filesystem::read_symlink(mirror + "/logo.jpg"), program / "logo.jpg");
+    EXPECT_EQ(std::filesystem::read_symlink(mirror + "/doc"), share / "doc" / "vellumora");
+    EXPECT_FALSE(std::filesystem::is_symlink(mirror + "/Game"));
+
+    // What a game wrote stays; a link an update made stale is made again.
+    std::filesystem::create_directories(mirror + "/Game/Saves/Save1");
+    std::filesystem::remove(mirror + "/logo.jpg");
+    std::filesystem::create_symlink("/nowhere", mirror + "/logo.jpg");
+    std::ofstream(program / "parch.bmp") << "new in this version";
+    ASSERT_EQ(MirrorOf(program.string(), mirror), mirror);
+    EXPECT_TRUE(std::filesystem::is_directory(mirror + "/Game/Saves/Save1"));
+    EXPECT_EQ(std::filesystem::read_symlink(mirror + "/logo.jpg"), program / "logo.jpg");
+    EXPECT_TRUE(std::filesystem::exists(mirror + "/parch.bmp"));
+
+    // Nothing was written into the installation.
+    std::vector<std::string> installed;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(program))
+        installed.push_back(entry.path().filename().string());
+    std::sort(installed.begin(), installed.end());
+    EXPECT_EQ(installed, (std::vector<std::string>{"Game", "Images", "data.db", "logo.jpg", "parch.bmp"}));
 }
