@@ -122,6 +122,8 @@ int main(int argc, char** argv)
             return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Cindervale RPG");
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName("io.github.vellumora.Vellumora");
     const auto options = ParseProgramOptions(argc, argv);
     if (!options)
         return Usage();
