@@ -1,22 +1,39 @@
 // vellumora-build SOURCE OUTPUT [--encipher] [--text-key N] [--script-key N]
-//                 [--image-key N] [--check]
+//                 [--image-key N] [--check] | --help | --version
 // Compiles an adventure source folder into a program folder (OUTPUT/Game/...).
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "AdventureBuilder.h"
+#include "app/ProgramOptions.h"
 #include "data/Convert.h"
 
 namespace {
 
+const char* const UsageLine = "Usage: vellumora-build SOURCE OUTPUT [--encipher] [--text-key N] [--script-key N] "
+                              "[--image-key N] [--check]\n";
+
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: vellumora-build SOURCE OUTPUT [--encipher] [--text-key N] [--script-key N] "
-                 "[--image-key N] [--check]\n"
-                 "Key offsets are 0 to 2016.\n");
+    std::fprintf(stderr, "%sKey offsets are 0 to 2016.\nTry 'vellumora-build --help' for more information.\n",
+                 UsageLine);
     return 2;
+}
+
+int Help()
+{
+    std::printf("%s", UsageLine);
+    std::printf("Compiles an adventure source folder SOURCE into a program folder OUTPUT (OUTPUT/Game/...).\n\n"
+                "Options:\n"
+                "  --encipher          store texts, scripts and pictures enciphered\n"
+                "  --text-key N        the texts' key offset, 0 to 2016\n"
+                "  --script-key N      the scripts' key offset, 0 to 2016\n"
+                "  --image-key N       the pictures' key offset, 0 to 2016\n"
+                "  --check             report every reference to a missing row; exit 1 if there is one\n"
+                "  --help              print this help and exit\n"
+                "  --version           print the version and exit\n");
+    return 0;
 }
 
 } // namespace
@@ -43,6 +60,11 @@ int main(int argc, char** argv)
             options.Encipher = true;
         } else if (argument == "--check") {
             check = true;
+        } else if (argument == "--help") {
+            return Help();
+        } else if (argument == "--version") {
+            std::printf("%s", ProgramVersion("vellumora-build").c_str());
+            return 0;
         } else if (!argument.empty() && argument[0] == '-') {
             return Usage();
         } else if (source.empty()) {

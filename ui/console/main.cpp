@@ -1,4 +1,5 @@
 // vellumora-console [--appdir DIR] [--config DIR] [--script FILE] [--transcript FILE] [--seed N]
+//                   [--help] [--version]
 // Plays the adventure in a terminal, or replays a command script on a virtual clock.
 #include <unistd.h>
 
@@ -20,22 +21,22 @@
 #include "ui/console/OutputEcho.h"
 #include "ui/console/PlayerWords.h"
 
-namespace {
-
-int Usage()
-{
-    std::fprintf(stderr, "usage: vellumora-console [--appdir DIR] [--config DIR] [--script FILE] [--transcript FILE] "
-                         "[--seed N]\n");
-    return 2;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     const auto arguments = ParseProgramOptions(argc, argv);
-    if (!arguments)
-        return Usage();
+    if (!arguments) {
+        std::cerr << ProgramUsageError("vellumora-console");
+        return 2;
+    }
+    if (arguments->Help) {
+        std::cout << ProgramHelp("vellumora-console",
+                                 "Plays a Vellumora adventure in the terminal, or replays a command script.");
+        return 0;
+    }
+    if (arguments->Version) {
+        std::cout << ProgramVersion("vellumora-console");
+        return 0;
+    }
 
     std::string script;
     if (!arguments->Script.empty()) {

@@ -1,10 +1,12 @@
 // vellumora [--appdir DIR] [--config DIR] [--script FILE] [--transcript FILE] [--seed N]
+//           [--help] [--version]
 // Plays the adventure in the desktop window, or replays a command script on a
 // virtual clock with the window drawn offscreen, taking its screenshots.
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 
 #include "app/MainForm.h"
@@ -25,9 +27,23 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr,
-                 "usage: vellumora [--appdir DIR] [--config DIR] [--script FILE] [--transcript FILE] [--seed N]\n");
+    std::cerr << ProgramUsageError("vellumora");
     return 2;
+}
+
+// --help and --version answer without a display; nullopt when the program is to run.
+std::optional<int> Answered(const TProgramOptions& options)
+{
+    if (options.Help) {
+        std::cout << ProgramHelp("vellumora", "Plays a Vellumora adventure in a desktop window, or replays a command "
+                                              "script with the window drawn offscreen.");
+        return 0;
+    }
+    if (options.Version) {
+        std::cout << ProgramVersion("vellumora");
+        return 0;
+    }
+    return std::nullopt;
 }
 
 int Play(const TProgramOptions& options)
@@ -99,12 +115,20 @@ int Replay(const TProgramOptions& options, const std::string& script)
 
 int main(int argc, char** argv)
 {
-    // Qt takes its own options out of the command line first.
+    // Before Qt, which needs a display; a Qt option such as -platform makes this
+    // first reading fail, and the one after Qt has taken its own options decides.
+    if (const auto early = ParseProgramOptions(argc, argv))
+        if (const auto status = Answered(*early))
+            return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Cindervale RPG");
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName("io.github.vellumora.Vellumora");
     const auto options = ParseProgramOptions(argc, argv);
     if (!options)
         return Usage();
+    if (const auto status = Answered(*options))
+        return *status;
 
     std::error_code error;
     if (!options->AppDir.empty() && !std::filesystem::is_directory(options->AppDir, error)) {

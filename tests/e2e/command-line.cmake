@@ -1,0 +1,50 @@
+# A program's command line as a user meets it, and its manual page agreeing:
+#   cmake -DPROGRAM=FILE -DNAME=NAME -DVERSION=V -DMAN_PAGE=FILE.md -P command-line.cmake
+# --help and --version answer on stdout with status 0; a mistake gets status 2
+# and a hint on stderr; every option --help names is listed in the manual page, and back.
+cmake_minimum_required(VERSION 3.25)
+
+function(run expected_status out_var err_var)
+  execute_process(COMMAND ${PROGRAM} ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status STREQUAL expected_status)
+    message(FATAL_ERROR "${NAME} ${ARGN}: status ${status}, not ${expected_status}\n${out}${err}")
+  endif()
+  set(${out_var} "${out}" PARENT_SCOPE)
+  set(${err_var} "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect text regex what)
+  if(NOT text MATCHES "${regex}")
+    message(FATAL_ERROR "${NAME} ${what}: no match for ${regex} in:\n${text}")
+  endif()
+endfunction()
+
+run(0 help err --help)
+expect("${help}" "^Usage: ${NAME} " "--help")
+expect("x${err}" "^x$" "--help on stderr")
+run(0 version err --version)
+expect("${version}" "^${NAME} ${VERSION}\n[^\n]*Copyright" "--version")
+foreach(mistake --no-such-option -x)
+  run(2 out err ${mistake})
+  expect("x${out}" "^x$" "${mistake} on stdout")
+  expect("${err}" "Usage: ${NAME} .*Try '${NAME} --help'" "${mistake}")
+endforeach()
+
+file(READ ${MAN_PAGE} page)
+string(REPLACE "\\-\\-" "--" page "${page}")
+string(REGEX MATCHALL "--[a-z][a-z-]*" help_options "${help}")
+# The page's options are the terms of its list, each at the start of a line.
+string(REGEX MATCHALL "\n\\*\\*--[a-z][a-z-]*" page_options "${page}")
+string(REGEX REPLACE "\n\\*\\*" "" page_options "${page_options}")
+list(REMOVE_DUPLICATES help_options)
+list(REMOVE_DUPLICATES page_options)
+foreach(option ${help_options})
+  if(NOT option IN_LIST page_options)
+    message(FATAL_ERROR "${NAME} --help names ${option}; ${MAN_PAGE} does not")
+  endif()
+endforeach()
+foreach(option ${page_options})
+  if(NOT option IN_LIST help_options)
+    message(FATAL_ERROR "${MAN_PAGE} names ${option}; ${NAME} --help does not")
+  endif()
+endforeach()
