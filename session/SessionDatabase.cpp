@@ -54,6 +54,8 @@ bool CreateSessionDatabase(const std::string& gameFolder)
                           TMsgDlgType::Error, mbOK);
         return false;
     }
+    // The copy of an installed, read-only adventure is the player's to write.
+    fs::permissions(session, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
     TProcess& process = Process();
     process.SessionDb = std::make_unique<TSQLite3>();
     TSQLite3& db = *process.SessionDb;
