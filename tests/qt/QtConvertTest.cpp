@@ -45,6 +45,7 @@ TEST(QtConvert, FileFiltersTakeQtsForm)
 {
     EXPECT_EQ(ToQtFileFilter("Character files|*.chr"), "Character files (*.chr)");
     EXPECT_EQ(ToQtFileFilter("Pictures|*.jpg;*.bmp|All|*.*"), "Pictures (*.jpg *.bmp);;All (*.*)");
+    EXPECT_EQ(ToQtFileFilter("Exported Character File (*.chr)|*.chr"), "Exported Character File (*.chr)");
 }
 
 TEST(QtConvert, AMissingWindowsFaceFallsBackToAFaceOfItsKind)

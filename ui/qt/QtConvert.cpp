@@ -75,7 +75,9 @@ QString ToQtFileFilter(const std::string& filter)
     QStringList filters;
     for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
         const QString patterns = parts[index + 1].split(';', Qt::SkipEmptyParts).join(' ');
-        filters << parts[index] + " (" + patterns + ")";
+        // A label that names its patterns already keeps them once.
+        const QString named = " (" + patterns + ")";
+        filters << (parts[index].endsWith(named) ? parts[index] : parts[index] + named);
     }
     return filters.join(";;");
 }
