@@ -1,0 +1,22 @@
+// The Wolf Hollow: two wolves guard what they have treed.
+#include "script/ScriptCommands.h"
+#include "script/adventure/AdventureScripts.h"
+
+namespace {
+
+class TScript_500172 : public TScriptObject {
+public:
+    int32_t OnFirstEnter() override
+    {
+        Cmd().PrintParagraph("From somewhere south of the hollow a boy's voice cracks out: ~<i>\"Up here! They're "
+                             "right under you, mind them!\"~<>");
+        return 1;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TScriptObject> MakeScript_500172()
+{
+    return std::make_unique<TScript_500172>();
+}
