@@ -91,7 +91,7 @@ insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (111
 
 -- ---------------------------------------------------------------- damage
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (111, '1d4', 2, -1, -1, 0);  -- a wolf's bite
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (112, '2d4', 3, -1, -1, 0);  -- the troll's fists
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (112, '1d6', 3, -1, -1, 1);  -- the troll's fists
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (113, '1d6', 3, -1, -1, 0);  -- an ogre's club swung wide
 
 -- ---------------------------------------------------------------- creatures
@@ -106,7 +106,7 @@ values (30008, 'Grey Wolf', 1, 500142, 110201, 9, 9, 0, 0, 0, 1, 50,
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30009, 'Bridge Troll', 2, 500138, 110202, 28, 28, 0, 0, 35, 4, 400,
+values (30009, 'Bridge Troll', 2, 500138, 110202, 14, 14, 0, 0, 35, 4, 400,
   5, 1, 0, 0, 5, 20, 0,
   1, 7, 1, 0, 2, 2, 1, 1, 112);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,

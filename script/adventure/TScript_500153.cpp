@@ -33,7 +33,10 @@ public:
         }
         Tobin.Say("Are they dead? Both of them? I've been up here two nights. I ate my bootlaces.");
         cmd.BeginChoices();
-        cmd.AddChoice(0, "Your father sent us. Come down, Tobin.", "", [] { Join(); });
+        cmd.AddChoice(0,
+                      cmd.GetCounter(CounterSonQuest) > 0 ? "Your father sent us. Come down, Tobin."
+                                                          : "Come down. They're dead.",
+                      "", [] { Join(); });
         cmd.AddChoice(0, "Stay there a while longer.", "", [] {
             Tobin.Say("You're joking. You are joking?");
         });
@@ -51,8 +54,9 @@ private:
         cmd.ShowContent(PersonHere, TobinInTheOak, false);
         cmd.PrintParagraph("The boy slithers down the split trunk, misses the last branch and lands in the bracken. "
                            "He gets up grinning.");
-        Tobin.Say("Pa sent you? Then you're going to the bridge after. Take me. I know every path from here to the "
-                  "gorge, and I owe that wood a bad turn.");
+        Tobin.Say(std::string(cmd.GetCounter(CounterSonQuest) > 0 ? "Pa sent you? " : "") +
+                  "You're going on to the bridge, aren't you? Take me. I know every path from here to the gorge, and "
+                  "I owe that wood a bad turn.");
     }
 };
 

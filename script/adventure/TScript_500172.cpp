@@ -1,4 +1,4 @@
-// The Wolf Hollow: two wolves guard what they have treed.
+// The Wolf Hollow: two wolves guard what they have treed, and fall on the party.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 
@@ -10,6 +10,8 @@ public:
     {
         Cmd().PrintParagraph("From somewhere south of the hollow a boy's voice cracks out: ~<i>\"Up here! They're "
                              "right under you, mind them!\"~<>");
+        Cmd().PrintParagraph("~<c:YELLOW>The wolves come at you!");
+        Cmd().CheckForCombat();
         return 1;
     }
 };

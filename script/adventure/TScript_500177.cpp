@@ -10,6 +10,8 @@ public:
     {
         Cmd().PrintParagraph("~<c:#A0A890>Troll:~<> ~<i>\"Toll,\"~<> it says, in a voice like a cart on gravel, and "
                              "holds out a hand the size of a door. Then it grins. ~<i>\"You. You are the toll.\"~<>");
+        Cmd().PrintParagraph("~<c:YELLOW>The troll comes at you!");
+        Cmd().CheckForCombat();
         return 1;
     }
 };
