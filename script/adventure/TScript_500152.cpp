@@ -1,5 +1,5 @@
-// Aldo Ashby, the hunter: his lost son, the road ahead, and his thanks when the
-// boy is found.
+// Aldo Ashby, the hunter: his lost son, his map of the wood, the road ahead, and
+// his thanks when the boy is found.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/TownScripts.h"
@@ -16,6 +16,7 @@ public:
     int32_t OnDialog() override
     {
         TScriptCmd& cmd = Cmd();
+        MarkPartyOnMap(WoodMapPicture, LodgePlace);
         const bool asked = cmd.GetCounter(CounterSonQuest) > 0;
         const bool found = cmd.GetCounter(CounterSonJoined) > 0;
         const bool thanked = cmd.GetCounter(CounterSonRewarded) > 0;
@@ -53,6 +54,21 @@ private:
         Aldo.Say("South of the road, past where the brambles are torn down. He's sixteen and he climbs like a "
                  "squirrel. If he's anywhere, he's up something. Bring him back and I'll see you right.");
         Cmd().AddQuest("j_hunters_son", "j_hunters_son.txt");
+        GiveMap();
+        MarkQuestGoalOnMap(WoodMapPicture, "j_hunters_son", WolfHollowPlace);
+    }
+
+    // His hide map of the wood, once: the lodge, the snare lines and the road to the gorge.
+    static void GiveMap()
+    {
+        TScriptCmd& cmd = Cmd();
+        if (cmd.GetCounter(CounterWoodMap) > 0)
+            return;
+        cmd.ChangeCounter(CounterWoodMap, true);
+        ShowMap(WoodMapPicture, LodgePlace);
+        MarkQuestGoalOnMap(WoodMapPicture, "j_mines", RoadOnPlace);
+        cmd.PrintParagraph("~<c:LIME>Aldo spreads a map of the wood drawn on deerhide and marks it with his thumbnail; "
+                           "he lets you copy it. It is on the map tab.");
     }
 
     // Found before he was asked for, the quest is opened and closed at once.
@@ -71,6 +87,7 @@ private:
         cmd.PrintParagraph("~<c:LIME>Aldo gives you " + std::to_string(Reward) + " crowns and a Healing Draught.");
         cmd.CompleteQuest("j_hunters_son");
         cmd.AddJournalEntry("j_son_home", "j_son_home.txt");
+        GiveMap();
     }
 };
 

@@ -51,6 +51,7 @@ private:
         if (cmd.JoinParty(TobinCreature) == 0)
             return;
         cmd.ChangeCounter(CounterSonJoined, true);
+        ClearQuestGoalOnMap(WoodMapPicture, "j_hunters_son");
         cmd.ShowContent(PersonHere, TobinInTheOak, false);
         cmd.PrintParagraph("The boy slithers down the split trunk, misses the last branch and lands in the bracken. "
                            "He gets up grinning.");

@@ -10,6 +10,7 @@ class TScript_500156 : public TScriptObject {
 public:
     int32_t OnFirstEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, WaymarkerPlace);
         Cmd().PrintParagraph("At the foot of the stone lie offerings: a crust, a copper, a twist of ember-ore gone grey. "
                              "Travellers asking the wood for a safe road. Most of them are a month old.");
         return 1;
@@ -17,6 +18,7 @@ public:
 
     int32_t OnEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, WaymarkerPlace);
         if (!TrollHoldsTheBridge())
             Cmd().PrintParagraph("Someone has scored a line through the word ~<i>TROLL~<> on the waymarker.");
         else if (Cmd().GetCounter(CounterSonQuest) > 0 && Cmd().GetCounter(CounterSonJoined) == 0)

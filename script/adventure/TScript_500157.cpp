@@ -2,6 +2,7 @@
 // here; the climb to the mine-head opens later.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -11,6 +12,7 @@ class TScript_500157 : public TScriptObject {
 public:
     int32_t OnEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, RoadOnPlace);
         TScriptCmd& cmd = Cmd();
         if (cmd.GetCounter(CounterBridgeCrossed) == 0) {
             cmd.ChangeCounter(CounterBridgeCrossed, true);

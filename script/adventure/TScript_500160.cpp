@@ -1,6 +1,7 @@
 // The Beech Fork, where the hunters' track leaves the road.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -8,6 +9,7 @@ class TScript_500160 : public TScriptObject {
 public:
     int32_t OnFirstEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, BeechForkPlace);
         Cmd().PrintParagraph("Under the feathers someone has pinned a scrap of bark with a knife-scratched message: "
                              "~<i>Pa - gone to the snares S. of the road. Back by dark. T.~<> The bark is three "
                              "days dry.");

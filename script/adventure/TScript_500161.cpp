@@ -12,6 +12,7 @@ class TScript_500161 : public TScriptObject {
 public:
     int32_t OnFirstEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, BridgeApproachPlace);
         Cmd().PrintParagraph("Among the dropped things lies a pick-handle with a name burned into it: ~<i>HARROWGATE~<>. "
                              "The mayor's son came this way with the fourth shift, and did not stop to pick it up.");
         return 1;
@@ -19,6 +20,7 @@ public:
 
     int32_t OnEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, BridgeApproachPlace);
         Cmd().PrintParagraph(TrollHoldsTheBridge()
                                  ? "From under the arch comes a slow grinding, like a millstone turning: something "
                                    "big, chewing."

@@ -1,6 +1,7 @@
 // The Charcoal-Burners' Ruin: a camp the ogres have not found yet.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -8,6 +9,7 @@ class TScript_500174 : public TScriptObject {
 public:
     int32_t OnFirstEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, CharcoalRuinPlace);
         Cmd().PrintParagraph("Someone has scratched a tally on the kiln stones, four strokes and a slash, over and "
                              "over: days counted by whoever sleeps here. The last group is unfinished.");
         return 1;

@@ -1,6 +1,7 @@
 // The Gorge Road and the cart that never reached the mine-head.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -8,6 +9,7 @@ class TScript_500176 : public TScriptObject {
 public:
     int32_t OnFirstEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, GorgeRoadPlace);
         Cmd().PrintParagraph("Burned into the cart's tailboard is a mark you have seen before: an anvil under a "
                              "flame. Brannoc's cart, or what the goblins left of it.");
         return 1;

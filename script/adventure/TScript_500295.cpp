@@ -2,6 +2,7 @@
 // are broken, by wolves or by an ogre.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ class TScript_500295 : public TScriptObject {
 public:
     int32_t OnFirstEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, ClearingPlace);
         Cmd().PrintParagraph("A rank, sour smell hangs over the clearing, like a cowshed nobody has mucked out in a "
                              "year. It is strongest around the carcass.");
         return 1;
@@ -47,6 +49,7 @@ public:
 
     int32_t OnEnter() override
     {
+        MarkPartyOnMap(WoodMapPicture, ClearingPlace);
         Cmd().PrintParagraph("The clearing is empty, for now. The snapped saplings are still green at the break.");
         return -1;
     }

@@ -400,6 +400,7 @@ TEST_F(ScriptTest, TheHuntersSonComesDownOnlyWhenTheWolvesAreDeadAndJoins)
     EXPECT_TRUE(PartyHasItem(21112));
     EXPECT_EQ(GameClient().Quests, std::vector<std::string>{"j_hunters_son=*"});
     EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_son_home=j_son_home.txt"});
+    EXPECT_EQ(Cmd().GetCounter("wood_map_given"), 1);
     Queue("expect-control LblChoice2 caption 2. Goodbye.\nchoose 2");
     EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &aldo, nullptr, 500152), 1);
     EXPECT_EQ(Cmd().GetGold(), 25);
