@@ -4,15 +4,14 @@
 
 namespace {
 
-constexpr const char* TownMapTitle = "cindervale";
 constexpr const char* PartyMarker = "party";
 constexpr const char* PartyPicture = "whereami.bmp";
 constexpr const char* GoalPicture = "goal.bmp";
 constexpr int32_t Add = 1;
 constexpr int32_t Remove = 2;
 constexpr int32_t Change = 3;
-// The picture is 480 by 360 for the area's 10 columns and 8 rows; the 12-pixel
-// markers sit in the middle of a cell.
+// Both pictures have cells of 48 by 45 pixels (the town's 480 by 360 for 10
+// columns and 8 rows); the 12-pixel markers sit in the middle of a cell.
 constexpr int32_t CellWidth = 48;
 constexpr int32_t CellHeight = 45;
 constexpr int32_t MarkerSize = 12;
@@ -29,24 +28,44 @@ int32_t Left(TTownPlace place)
 
 } // namespace
 
-void ShowTownMap()
+void ShowMap(const TMapPicture& map, TTownPlace partyAt)
 {
     TScriptCmd& cmd = Cmd();
-    cmd.AddMapPicture(TownMapTitle, "map_cindervale.jpg", "Cindervale");
-    cmd.MapMarker(TownMapTitle, PartyMarker, Add, Top(MarketSquarePlace), Left(MarketSquarePlace), PartyPicture);
+    cmd.AddMapPicture(map.Title, map.File, map.Caption);
+    cmd.MapMarker(map.Title, PartyMarker, Add, Top(partyAt), Left(partyAt), PartyPicture);
+}
+
+void MarkPartyOnMap(const TMapPicture& map, TTownPlace place)
+{
+    Cmd().MapMarker(map.Title, PartyMarker, Change, Top(place), Left(place), "");
+}
+
+void MarkQuestGoalOnMap(const TMapPicture& map, const char* quest, TTownPlace place)
+{
+    Cmd().MapMarker(map.Title, quest, Add, Top(place), Left(place), GoalPicture);
+}
+
+void ClearQuestGoalOnMap(const TMapPicture& map, const char* quest)
+{
+    Cmd().MapMarker(map.Title, quest, Remove, 0, 0, "");
+}
+
+void ShowTownMap()
+{
+    ShowMap(TownMapPicture, MarketSquarePlace);
 }
 
 void MarkPartyOnTownMap(TTownPlace place)
 {
-    Cmd().MapMarker(TownMapTitle, PartyMarker, Change, Top(place), Left(place), "");
+    MarkPartyOnMap(TownMapPicture, place);
 }
 
 void MarkQuestGoal(const char* quest, TTownPlace place)
 {
-    Cmd().MapMarker(TownMapTitle, quest, Add, Top(place), Left(place), GoalPicture);
+    MarkQuestGoalOnMap(TownMapPicture, quest, place);
 }
 
 void ClearQuestGoal(const char* quest)
 {
-    Cmd().MapMarker(TownMapTitle, quest, Remove, 0, 0, "");
+    ClearQuestGoalOnMap(TownMapPicture, quest);
 }

@@ -24,6 +24,18 @@ insert into npc_templates (id, name, script_id) values (40005, 'Korra Slate', 50
 insert into npcs (id, template_id) values (40005, 40005);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1004, 30, 40005, 1);
 insert into texts (id, file, text) values (7, 'epilogue.txt', '~<c:RED>The forges burn again.~<>');
+insert into locations (id, name) values (1104, 'The Hunter''s Lodge'), (1106, 'The Wolf Hollow'), (1107, 'The Split Oak'),
+  (1111, 'The Troll Bridge Approach'), (1112, 'Under the Troll Bridge'), (1113, 'The Road on toward the Mines');
+insert into creature_templates (id, name, endurance, end_max, level) values (30008, 'Grey Wolf', 9, 9, 1),
+  (30009, 'Bridge Troll', 14, 14, 4), (30011, 'Tobin Ashby', 7, 7, 1);
+insert into creatures (id, template_id) values (30111, 30008), (30112, 30008), (30113, 30011), (30114, 30009);
+insert into extended_data (type, id, name, value) values (3, 30113, 'Class', 'THIEF'), (3, 30113, 'Experience', '0');
+insert into item_templates (id, name, equipped_on) values (21003, 'Healing Draught', 100);
+insert into items (id, template_id) values (21112, 21003);
+insert into npc_templates (id, name, script_id) values (40006, 'Aldo Ashby', 500152), (40007, 'Tobin Ashby', 500153);
+insert into npcs (id, template_id) values (40006, 40006), (40007, 40007);
+insert into loc_cont (loc_id, ctype, cont_id, visible) values (1104, 30, 40006, 1), (1106, 20, 30111, 1),
+  (1106, 20, 30112, 1), (1107, 30, 40007, 1), (1112, 20, 30114, 1);
 )SQL";
 
 // Counts its runs and frees, and raises on Examine.
@@ -58,6 +70,12 @@ protected:
         item->Id = id;
         item->Name = item->RealName = "Stone";
         return item;
+    }
+
+    // A fight's end for the creature: out of its place, as a body is.
+    void Kill(int64_t locationId, int64_t creatureId)
+    {
+        Form().LocationManager->GetLocation(locationId)->RemoveCreature(creatureId);
     }
 
     TPlayer* Member = nullptr;
@@ -343,6 +361,74 @@ TEST_F(ScriptTest, KorraIsPaidOnlyWhenSheJoins)
     Queue("expect-control LblChoice2 caption 2. Not now.\nchoose 2");
     EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &again, nullptr, 500155), 1);
     EXPECT_EQ(Cmd().GetGold(), 60);
+}
+
+TEST_F(ScriptTest, TheHuntersSonComesDownOnlyWhenTheWolvesAreDeadAndJoins)
+{
+    Member = &StandAt(1107);
+    TLocation& oak = *GameClient().CurrentLocation;
+    ASSERT_NE(oak.Npcs[0], nullptr);
+    TEntity* tobin = oak.Npcs[0].get();
+    const TScriptParam none;
+
+    // One wolf left is one too many: he stays up the tree.
+    Kill(1106, 30111);
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, tobin, nullptr, 500153), 1);
+    EXPECT_NE(Screen().find("Not while they're down there!"), std::string::npos);
+    EXPECT_EQ(Form().Member(2), nullptr);
+    EXPECT_EQ(Cmd().GetCounter("hunters_son_joined"), 0);
+
+    // Both dead: he joins as a level-1 thief and leaves the oak.
+    Kill(1106, 30112);
+    Queue("expect-control LblChoice1 caption 1. Come down. They're dead.\nchoose 1");
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, tobin, nullptr, 500153), 1);
+    ASSERT_NE(Form().Member(2), nullptr);
+    EXPECT_EQ(Form().Member(2)->Name, "Tobin Ashby");
+    EXPECT_EQ(Form().Member(2)->ClassId, 4);
+    EXPECT_EQ(Form().Member(2)->level, 1);
+    EXPECT_EQ(Cmd().GetCounter("hunters_son_joined"), 1);
+    EXPECT_EQ(oak.Npcs[0], nullptr);
+    EXPECT_EQ(Value("select visible from loc_cont where ctype = 30 and cont_id = 40007"), "0");
+
+    // Found before his father asked: the hunter opens the quest and closes it
+    // with his thanks, once.
+    TEntity aldo;
+    aldo.Name = "Aldo Ashby";
+    Queue("expect-control LblChoice1 caption 1. He was up a tree, with wolves under it.\nchoose 1");
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &aldo, nullptr, 500152), 1);
+    EXPECT_EQ(Cmd().GetGold(), 25);
+    EXPECT_TRUE(PartyHasItem(21112));
+    EXPECT_EQ(GameClient().Quests, std::vector<std::string>{"j_hunters_son=*"});
+    EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_son_home=j_son_home.txt"});
+    EXPECT_EQ(Cmd().GetCounter("wood_map_given"), 1);
+    Queue("expect-control LblChoice2 caption 2. Goodbye.\nchoose 2");
+    EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &aldo, nullptr, 500152), 1);
+    EXPECT_EQ(Cmd().GetGold(), 25);
+}
+
+TEST_F(ScriptTest, NobodyCrossesTheTrollBridgeWhileTheTrollLives)
+{
+    struct Case {
+        int64_t Destination;
+        bool TrollDead;
+        int32_t Result;
+    };
+    const Case cases[] = {
+        {1113, false, 0},  // across the bridge: refused
+        {1112, false, -1}, // down to the troll: always open
+        {1113, true, -1},  // across, once it is dead
+    };
+    Member = &StandAt(1111);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Destination) + (c.TrollDead ? " troll dead" : " troll alive"));
+        if (c.TrollDead)
+            Kill(1112, 30114);
+        TScriptParam toward;
+        toward.Value = c.Destination;
+        const size_t written = Screen().size();
+        EXPECT_EQ(RunScriptOnce(seOnExit, nullptr, toward, nullptr, nullptr, 500161), c.Result);
+        EXPECT_EQ(Screen().find("Nobody crosses while the troll lives.", written) != std::string::npos, c.Result == 0);
+    }
 }
 
 TEST_F(ScriptTest, ScriptsHoldCreaturesInStatesForAWhile)

@@ -1,0 +1,43 @@
+// What the Whisperwood scripts share: the hunter's quest, its counters and
+// the troll that holds the bridge.
+#pragma once
+
+#include <cstdint>
+
+#include "script/adventure/TownMap.h"
+
+// Aldo Ashby's map of the wood, with the places on it.
+inline constexpr TMapPicture WoodMapPicture{"whisperwood", "map_whisperwood.bmp", "The Whisperwood"};
+inline constexpr TTownPlace ValleyRoadPlace{3, 0};
+inline constexpr TTownPlace WaymarkerPlace{3, 1};
+inline constexpr TTownPlace BeechForkPlace{3, 2};
+inline constexpr TTownPlace LodgePlace{2, 2};
+inline constexpr TTownPlace NarrowingRoadPlace{3, 3};
+inline constexpr TTownPlace WolfHollowPlace{4, 3};
+inline constexpr TTownPlace SplitOakPlace{5, 3};
+inline constexpr TTownPlace ClearingPlace{3, 4};
+inline constexpr TTownPlace CharcoalRuinPlace{2, 4};
+inline constexpr TTownPlace GorgeRoadPlace{3, 5};
+inline constexpr TTownPlace BridgeApproachPlace{3, 6};
+inline constexpr TTownPlace UnderTheBridgePlace{4, 6};
+inline constexpr TTownPlace RoadOnPlace{3, 7};
+
+// Set when Aldo Ashby has asked the party to find his son.
+inline constexpr const char* CounterSonQuest = "hunters_son_quest";
+// Set when Tobin has come down from the oak and joined the party.
+inline constexpr const char* CounterSonJoined = "hunters_son_joined";
+// Set when the hunter has given the party his map of the wood.
+inline constexpr const char* CounterWoodMap = "wood_map_given";
+// Set when the hunter has paid for his son's return.
+inline constexpr const char* CounterSonRewarded = "hunters_son_rewarded";
+
+inline constexpr int64_t UnderTheBridge = 1112;
+inline constexpr int64_t BridgeTroll = 30114;
+
+// True while the creature stands alive in that location.
+bool CreatureLivesIn(int64_t locationId, int64_t creatureId);
+// True while the troll under the bridge lives.
+inline bool TrollHoldsTheBridge()
+{
+    return CreatureLivesIn(UnderTheBridge, BridgeTroll);
+}
