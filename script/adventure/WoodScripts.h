@@ -21,6 +21,10 @@ inline constexpr TTownPlace GorgeRoadPlace{3, 5};
 inline constexpr TTownPlace BridgeApproachPlace{3, 6};
 inline constexpr TTownPlace UnderTheBridgePlace{4, 6};
 inline constexpr TTownPlace RoadOnPlace{3, 7};
+inline constexpr TTownPlace BlightedPathPlace{2, 1};
+inline constexpr TTownPlace DruidsGrovePlace{1, 1};
+inline constexpr TTownPlace WebbedThicketPlace{1, 2};
+inline constexpr TTownPlace SpiderNestPlace{0, 2};
 
 // Set when Aldo Ashby has asked the party to find his son.
 inline constexpr const char* CounterSonQuest = "hunters_son_quest";
@@ -30,6 +34,12 @@ inline constexpr const char* CounterSonJoined = "hunters_son_joined";
 inline constexpr const char* CounterWoodMap = "wood_map_given";
 // Set when the hunter has paid for his son's return.
 inline constexpr const char* CounterSonRewarded = "hunters_son_rewarded";
+// Set when Mother Sorrel has asked the party to clear the spiders' nest.
+inline constexpr const char* CounterGroveQuest = "druids_grove_quest";
+// Set when she has been shown the canker and has given her thanks.
+inline constexpr const char* CounterGroveHealed = "druids_grove_healed";
+// The lump of ember-ore the spiders nest around.
+inline constexpr int64_t EmberCanker = 21115;
 
 inline constexpr int64_t UnderTheBridge = 1112;
 inline constexpr int64_t BridgeTroll = 30114;
