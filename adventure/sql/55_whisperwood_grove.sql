@@ -35,13 +35,13 @@ insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (111
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1117, 1116, 'into the webs', 1, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1116, 1117, 'out of the webs', 3, 1);
 
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (114, '1d4', 2, -1, -1, 0);  -- a spider's bite
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (114, '1d3', 2, -1, -1, 0);  -- a spider's bite
 
 -- Grove spiders bite, and one bite in three is venomous.
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30012, 'Grove Spider', 1, 500143, 110205, 8, 8, 0, 0, 0, 1, 60,
+values (30012, 'Grove Spider', 1, 500143, 110205, 10, 10, 0, 0, 0, 1, 60,
   1, 3, 0, 0, 1, 50, 0,
   1, 5, 1, 0, 2, 3, 0, 0, 114);
 insert into extended_data (type, id, name, value) values (3, 30012, 'AtkMsg', 'The spider''s fangs sink into ??:~<c:#FF0000>HIT|The spider lunges at ??:MISSED');

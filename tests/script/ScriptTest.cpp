@@ -36,6 +36,10 @@ insert into npc_templates (id, name, script_id) values (40006, 'Aldo Ashby', 500
 insert into npcs (id, template_id) values (40006, 40006), (40007, 40007);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1104, 30, 40006, 1), (1106, 20, 30111, 1),
   (1106, 20, 30112, 1), (1107, 30, 40007, 1), (1112, 20, 30114, 1);
+insert into locations (id, name) values (1115, 'The Druid''s Grove');
+insert into item_templates (id, name, equipped_on) values (21017, 'Prayer Scroll of Mending', 100), (21030, 'Ember Canker', 0);
+insert into items (id, template_id) values (21115, 21030), (21116, 21017);
+insert into npc_templates (id, name, script_id) values (40008, 'Mother Sorrel', 500154);
 )SQL";
 
 // Counts its runs and frees, and raises on Examine.
@@ -404,6 +408,47 @@ TEST_F(ScriptTest, TheHuntersSonComesDownOnlyWhenTheWolvesAreDeadAndJoins)
     Queue("expect-control LblChoice2 caption 2. Goodbye.\nchoose 2");
     EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &aldo, nullptr, 500152), 1);
     EXPECT_EQ(Cmd().GetGold(), 25);
+}
+
+TEST_F(ScriptTest, TheDruidThanksOnceAndOnlyForTheCanker)
+{
+    struct Step {
+        bool GiveCanker;
+        std::string Choices; // what she offers first, and what is chosen
+        int32_t Asked;
+        int32_t Healed;
+    };
+    const Step steps[] = {
+        // Asked before the nest: no thanks to give yet.
+        {false,
+         "expect-control LblChoice1 caption 1. What is killing them?\nchoose 1\n"
+         "expect-control LblChoice1 caption 1. We'll clear the nest.\nchoose 1",
+         1, 0},
+        {true, "expect-control LblChoice1 caption 1. The spiders were sitting on this.\nchoose 1", 1, 1},
+        // Thanked once; the canker is still carried, but there is no second reward.
+        {false, "expect-control LblChoice1 caption 1. Goodbye.\nchoose 1", 1, 1},
+    };
+    Member = &StandAt(1115);
+    Member->end_max = 12;
+    Member->end = 3; // bitten on the nest
+    TEntity sorrel;
+    sorrel.Name = "Mother Sorrel";
+    const TScriptParam none;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Choices);
+        if (step.GiveCanker)
+            Cmd().GiveItem(21115);
+        Queue(step.Choices);
+        EXPECT_EQ(RunScriptOnce(seOnDialog, Member, none, &sorrel, nullptr, 500154), 1);
+        EXPECT_EQ(Cmd().GetCounter("druids_grove_quest"), step.Asked);
+        EXPECT_EQ(Cmd().GetCounter("druids_grove_healed"), step.Healed);
+    }
+    // Asked first and thanked after: the quest opened, closed and the entry
+    // written once, with one scroll given.
+    EXPECT_EQ(GameClient().Quests, std::vector<std::string>{"j_druids_grove=*"});
+    EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_grove_healed=j_grove_healed.txt"});
+    EXPECT_TRUE(PartyHasItem(21116));
+    EXPECT_GT(Member->end, 3); // and her spring has healed the party
 }
 
 TEST_F(ScriptTest, NobodyCrossesTheTrollBridgeWhileTheTrollLives)
