@@ -77,6 +77,8 @@ std::map<int64_t, TScriptFactory>& Classes()
         {500180, &MakeScript_500180},
         {500182, &MakeScript_500182},
         {500183, &MakeScript_500183},
+        {500188, &MakeScript_500188},
+        {500213, &MakeScript_500213},
         {500195, &MakeScript_500195},
         {500280, &MakeScript_500280},
         {500281, &MakeScript_500281},
@@ -84,6 +86,7 @@ std::map<int64_t, TScriptFactory>& Classes()
         {500292, &MakeScript_500292},
         {500293, &MakeScript_500293},
         {500295, &MakeScript_500295},
+        {500311, &MakeScript_500311},
         {500324, &MakeScript_500324},
     };
     return classes;

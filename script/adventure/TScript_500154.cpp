@@ -1,5 +1,6 @@
 // Mother Sorrel, the druid: her dying oaks, the spiders' nest, and her
 // blessing when she is shown what they were guarding.
+#include "rules/Entity.h"
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/TownScripts.h"
@@ -61,8 +62,12 @@ private:
         Sorrel.Say("Ember-ore. From the mountain, in my wood. No, keep it, I won't have it near the spring; carry it "
                    "out with you. The mines are full of it, and if it's doing this here... Come, kneel by the water.");
         cmd.RestParty(Blessing);
+        // Rest alone leaves the spiders' venom burning.
+        for (int32_t slot = 1; slot <= 6; ++slot)
+            if (const TEntity* member = cmd.PartyMember(slot))
+                cmd.CurePoison(member->Id);
         cmd.GiveItem(PrayerScroll);
-        cmd.PrintParagraph("~<c:LIME>Sorrel washes your wounds in the spring. The party is healed, and she gives you "
+        cmd.PrintParagraph("~<c:LIME>Sorrel washes your wounds in the spring. The party is healed of wounds and venom, and she gives you "
                            "a Prayer Scroll of Mending.");
         cmd.CompleteQuest("j_druids_grove");
         ClearQuestGoalOnMap(WoodMapPicture, "j_druids_grove");

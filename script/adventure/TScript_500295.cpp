@@ -6,12 +6,10 @@
 
 namespace {
 
-constexpr int32_t NightsRest = 1000;
 constexpr int32_t RestHolds = 75;     // a roll above this sleeps the night through
 constexpr int32_t WolvesCome = 40;    // of a broken rest, a roll above this is wolves
 constexpr int64_t GreyWolf = 30008;
 constexpr int64_t Ogre = 30010;
-constexpr int32_t CreatureKind = 20;
 
 class TScript_500295 : public TScriptObject {
 public:
@@ -25,25 +23,15 @@ public:
 
     int32_t OnRest() override
     {
-        TScriptCmd& cmd = Cmd();
-        if (cmd.RandomRange(1, 100) > RestHolds) {
-            cmd.RestParty(NightsRest);
-            cmd.PrintParagraph("~<c:LIME>The night passes with nothing worse than an owl. The party rests.");
+        if (QuietNight(RestHolds, "The night passes with nothing worse than an owl. The party rests."))
             return 1;
-        }
-        cmd.PrintParagraph("~<c:YELLOW>Your rest is disrupted");
-        ShowSingleChoice("Continue...", this);
-        const TVariant here = cmd.GetVariable("LOC_ID");
-        if (!std::holds_alternative<int64_t>(here))
+        const int64_t here = DisruptRest(this);
+        if (here == 0)
             return 1;
-        if (cmd.RandomRange(1, 100) > WolvesCome) {
-            cmd.PrintParagraph("Eyes shine at the edge of the firelight. Wolves!");
-            cmd.SpawnContent(GreyWolf, CreatureKind, 0, 2, std::get<int64_t>(here));
-        } else {
-            cmd.PrintParagraph("The ground shakes. An ogre walks out of the dark, dragging its club. Ogres attack!");
-            cmd.SpawnContent(Ogre, CreatureKind, 0, 1, std::get<int64_t>(here));
-        }
-        cmd.CheckForCombat();
+        if (Cmd().RandomRange(1, 100) > WolvesCome)
+            RestAmbush(here, GreyWolf, 2, "Eyes shine at the edge of the firelight. Wolves!");
+        else
+            RestAmbush(here, Ogre, 1, "The ground shakes. An ogre walks out of the dark, dragging its club. Ogres attack!");
         return 1;
     }
 

@@ -1,6 +1,7 @@
 #include "script/adventure/WoodScripts.h"
 
 #include "app/MainForm.h"
+#include "script/ScriptCommands.h"
 #include "session/Process.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
@@ -17,4 +18,36 @@ bool CreatureLivesIn(int64_t locationId, int64_t creatureId)
         if (creature && creature->Id == creatureId && !creature->IsDead())
             return true;
     return false;
+}
+
+namespace {
+constexpr int32_t NightsRest = 1000;
+constexpr int32_t CreatureKind = 20;
+} // namespace
+
+bool QuietNight(int32_t holdsAbove, const std::string& howItPassed)
+{
+    TScriptCmd& cmd = Cmd();
+    if (cmd.RandomRange(1, 100) <= holdsAbove)
+        return false;
+    cmd.RestParty(NightsRest);
+    cmd.PrintParagraph("~<c:LIME>" + howItPassed);
+    return true;
+}
+
+int64_t DisruptRest(TScriptObject* script)
+{
+    TScriptCmd& cmd = Cmd();
+    cmd.PrintParagraph("~<c:YELLOW>Your rest is disrupted");
+    ShowSingleChoice("Continue...", script);
+    const TVariant here = cmd.GetVariable("LOC_ID");
+    return std::holds_alternative<int64_t>(here) ? std::get<int64_t>(here) : 0;
+}
+
+void RestAmbush(int64_t where, int64_t creature, int32_t count, const std::string& arrival)
+{
+    TScriptCmd& cmd = Cmd();
+    cmd.PrintParagraph(arrival);
+    cmd.SpawnContent(creature, CreatureKind, 0, count, where);
+    cmd.CheckForCombat();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "script/adventure/TownMap.h"
 
@@ -25,6 +26,9 @@ inline constexpr TTownPlace BlightedPathPlace{2, 1};
 inline constexpr TTownPlace DruidsGrovePlace{1, 1};
 inline constexpr TTownPlace WebbedThicketPlace{1, 2};
 inline constexpr TTownPlace SpiderNestPlace{0, 2};
+inline constexpr TTownPlace OgreTrailPlace{2, 5};
+inline constexpr TTownPlace OgreCampPlace{1, 5};
+inline constexpr TTownPlace OgreDenPlace{1, 6};
 
 // Set when Aldo Ashby has asked the party to find his son.
 inline constexpr const char* CounterSonQuest = "hunters_son_quest";
@@ -43,6 +47,16 @@ inline constexpr int64_t EmberCanker = 21115;
 
 inline constexpr int64_t UnderTheBridge = 1112;
 inline constexpr int64_t BridgeTroll = 30114;
+
+class TScriptObject;
+
+// A risky rest's roll: above holdsAbove (of 1..100) the party sleeps the night
+// through and hears how; true then.
+bool QuietNight(int32_t holdsAbove, const std::string& howItPassed);
+// A broken rest: the notice and the pause; the place the party is in, 0 outside one.
+int64_t DisruptRest(TScriptObject* script);
+// What broke it walks in and the fight starts.
+void RestAmbush(int64_t where, int64_t creature, int32_t count, const std::string& arrival);
 
 // True while the creature stands alive in that location.
 bool CreatureLivesIn(int64_t locationId, int64_t creatureId);
