@@ -314,15 +314,7 @@ void TCharGen::ShowSkills()
 
 void TCharGen::AssignClassSkills()
 {
-    Player.Skills.assign(5, SkillEntry{});
-    if (ClassId >= 1 && ClassId <= 10) {
-        for (int skill = 0; skill < 5; ++skill)
-            Player.Skills[skill].skill_name = ClassSkills[ClassId - 1][skill];
-        return;
-    }
-    const TStringHash* row = CustomClassRow();
-    for (int skill = 0; skill < 5; ++skill)
-        Player.Skills[skill] = SkillForCode(row ? StrToIntDef(row->GetItem("skill_" + std::to_string(skill + 1)), -1) : -1);
+    Player.Skills = ClassSkillEntries(ClassId, CustomClassRow());
 }
 
 void TCharGen::ChangeAbility(int ability, int step)

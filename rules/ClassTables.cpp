@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "data/Convert.h"
 #include "data/SQLite.h"
 #include "rules/Skills.h"
 #include "session/Process.h"
@@ -13,6 +14,9 @@ const int AttackRollTable[18] = {1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 5,
 const char* const ClassNames[10] = {"Warrior",   "Wizard", "Priest",       "Thief",        "Pirate",
                                     "Tormentor", "Amazon", "BattleWizard", "BattlePriest", "Cultist"};
 
+namespace {
+
+// The five skills a new character of each built-in class starts with.
 const char* const ClassSkills[10][5] = {
     {"Dual Weapon Fighting", "Left Hand Fighting", "Mighty Strike", "Withstand Damage", "Perception"},
     {"Read Languages/Symbols", "Arcane Knowledge", "Priest Spell Resistance", "Stone Form", "Animal Control"},
@@ -40,4 +44,21 @@ SkillEntry SkillForCode(int code)
         }
     }
     return skill;
+}
+
+} // namespace
+
+
+std::vector<SkillEntry> ClassSkillEntries(int classId, const TStringHash* classRow)
+{
+    std::vector<SkillEntry> skills(5);
+    for (int skill = 0; skill < 5; ++skill) {
+        if (classId >= 1 && classId <= 10) {
+            skills[skill].skill_name = ClassSkills[classId - 1][skill];
+        } else if (classRow) {
+            const std::string code = classRow->GetItem("skill_" + std::to_string(skill + 1));
+            skills[skill] = SkillForCode(code.empty() ? -1 : StrToIntDef(code, -1));
+        }
+    }
+    return skills;
 }

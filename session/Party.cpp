@@ -98,24 +98,6 @@ uint8_t ClassFromText(const std::string& text)
     return rows.empty() ? 1 : static_cast<uint8_t>(StrToIntDef(rows[0]->GetItem("id"), 1));
 }
 
-void SetClassSkills(TPlayer& player)
-{
-    player.Skills.assign(5, SkillEntry{});
-    if (player.ClassId >= 1 && player.ClassId <= 10) {
-        for (int skill = 0; skill < 5; ++skill)
-            player.Skills[skill].skill_name = ClassSkills[player.ClassId - 1][skill];
-        return;
-    }
-    const TRecordSet rows = Query("select skill_1, skill_2, skill_3, skill_4, skill_5 from classes where id = " +
-                                  std::to_string(player.ClassId));
-    if (rows.empty())
-        return;
-    for (int skill = 0; skill < 5; ++skill) {
-        const std::string code = rows[0]->GetItem("skill_" + std::to_string(skill + 1));
-        player.Skills[skill] = SkillForCode(code.empty() ? -1 : StrToIntDef(code, -1));
-    }
-}
-
 // A creature of the adventure as a new member: what its extended data tells,
 // over what it is. False (said) when that data is missing or unreadable.
 bool MakeMember(TPlayer& player, int64_t creatureId, TDataManager& data)
@@ -158,7 +140,10 @@ bool MakeMember(TPlayer& player, int64_t creatureId, TDataManager& data)
         Host().MessageDlg("No player class has been defined. Warrior is default.", TMsgDlgType::Error, mbOK);
         player.ClassId = 1;
     }
-    SetClassSkills(player);
+    const TRecordSet classRow = player.ClassId > 10 ? Query("select skill_1, skill_2, skill_3, skill_4, skill_5 from "
+                                                            "classes where id = " + std::to_string(player.ClassId))
+                                                    : TRecordSet();
+    player.Skills = ClassSkillEntries(player.ClassId, classRow.empty() ? nullptr : classRow[0].get());
     for (int skill = 1; skill <= 5; ++skill) {
         const std::string* level = value(("SkillValue" + std::to_string(skill)).c_str());
         const int32_t points = level ? StrToIntDef(*level, 0) : 0;
