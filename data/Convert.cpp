@@ -135,3 +135,8 @@ std::string LowerCase(const std::string& text)
             c = static_cast<char>(c - 'A' + 'a');
     return result;
 }
+
+bool IsSmallNumber(const std::string& text)
+{
+    return !text.empty() && text.size() < 9 && text.find_first_not_of("0123456789") == std::string::npos;
+}

@@ -15,6 +15,9 @@ public:
 int32_t StrToInt(const std::string& text);
 int64_t StrToInt64(const std::string& text);
 
+// A typed count or choice: one to eight digits, nothing else, so it fits an int.
+bool IsSmallNumber(const std::string& text);
+
 // Lenient: the default for whatever the strict form refuses.
 int32_t StrToIntDef(const std::string& text, int32_t fallback);
 int64_t StrToInt64Def(const std::string& text, int64_t fallback);

@@ -44,11 +44,6 @@ std::vector<std::string> Split(const std::string& text, char separator)
     return parts;
 }
 
-bool IsNumber(const std::string& text)
-{
-    return !text.empty() && text.size() < 9 && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
 } // namespace
 
 bool FilterTakes(const std::string& filter, const std::string& name)
@@ -93,7 +88,7 @@ std::optional<std::string> ChosenPath(const TFileChoice& choice, const std::stri
 {
     namespace fs = std::filesystem;
     const std::string text = Trim(typed);
-    if (IsNumber(text)) {
+    if (IsSmallNumber(text)) {
         const size_t number = static_cast<size_t>(StrToIntDef(text, 0));
         if (number >= 1 && number <= choice.Names.size())
             return (fs::path(choice.Folder) / choice.Names[number - 1]).string();

@@ -84,11 +84,6 @@ void ShowView(std::ostream& out, const TForm1& form, TView view, int slot)
     }
 }
 
-bool IsNumber(const std::string& word)
-{
-    return !word.empty() && word.size() < 9 && word.find_first_not_of("0123456789") == std::string::npos;
-}
-
 std::string FirstWord(const std::string& text)
 {
     return text.substr(0, text.find(' '));
@@ -269,7 +264,7 @@ std::optional<std::string> TPlayerWords::AtForm(const std::string& typed, const 
         Out << "Only a new character can be imported.\n";
         return std::nullopt;
     }
-    if (IsNumber(word)) {
+    if (IsSmallNumber(word)) {
         std::string why;
         line = Page.LineFor(form, StrToIntDef(word, 0), why);
         if (!line)
@@ -327,7 +322,7 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
         ShowHelp();
         return std::nullopt;
     }
-    if (IsNumber(word))
+    if (IsSmallNumber(word))
         return Choice(StrToIntDef(word, 0));
     const std::string first = FirstWord(word);
     const std::string number = Trim(word.substr(first.size()));
