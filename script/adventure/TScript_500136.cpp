@@ -14,12 +14,6 @@ public:
                              "seats by the fire. Around the room, without a word, every drinker does the same.");
         return 1;
     }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyOnTownMap(InnPlace);
-        return -1;
-    }
 };
 
 } // namespace

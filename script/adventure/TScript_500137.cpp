@@ -1,6 +1,7 @@
 // The rented room at the Banked Hearth: the one safe rest in Cindervale.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/TownMap.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ public:
 
     int32_t OnEnter() override
     {
+        MarkPartyOnTownMap(InnPlace);
         Cmd().PrintParagraph("The bolt slides home behind you with a good, heavy sound.");
         return -1;
     }

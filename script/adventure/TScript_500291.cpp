@@ -2,7 +2,13 @@
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/QuaffWhenHurt.h"
 
+namespace {
+
+class TScript_500291 : public TQuaffWhenHurt {};
+
+} // namespace
+
 std::unique_ptr<TScriptObject> MakeScript_500291()
 {
-    return std::make_unique<TQuaffWhenHurt>();
+    return std::make_unique<TScript_500291>();
 }

@@ -2,7 +2,13 @@
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/QuaffWhenHurt.h"
 
+namespace {
+
+class TScript_500292 : public TQuaffWhenHurt {};
+
+} // namespace
+
 std::unique_ptr<TScriptObject> MakeScript_500292()
 {
-    return std::make_unique<TQuaffWhenHurt>();
+    return std::make_unique<TScript_500292>();
 }

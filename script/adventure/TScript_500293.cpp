@@ -2,7 +2,13 @@
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/QuaffWhenHurt.h"
 
+namespace {
+
+class TScript_500293 : public TQuaffWhenHurt {};
+
+} // namespace
+
 std::unique_ptr<TScriptObject> MakeScript_500293()
 {
-    return std::make_unique<TQuaffWhenHurt>();
+    return std::make_unique<TScript_500293>();
 }
