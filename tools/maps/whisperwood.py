@@ -1,30 +1,17 @@
 #!/usr/bin/env python3
-"""Draws the Whisperwood's map picture, adventure/images/map_whisperwood.bmp.
-
-The picture is laid on the area's grid: 10 columns of 48 pixels and 6 rows of
-45, so the scripts' markers (the party's dot, the quest rings) land on the
-middle of a location's cell. The drawing is written as SVG, rasterised with
-rsvg-convert and stored as a 24-bit bitmap, which the engine reads as it is.
+"""Draws the Whisperwood's map picture, adventure/images/map_whisperwood.bmp,
+on the area's grid of 10 columns and 6 rows.
 
 Run from the repository's root: tools/maps/whisperwood.py
 """
 import random
-import struct
-import subprocess
-import sys
-import tempfile
-import zlib
-from pathlib import Path
+
+from mapdraw import CELL_H, CELL_W, centre, draw, label, polyline
 
 COLUMNS, ROWS = 10, 6
-CELL_W, CELL_H = 48, 45
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
 GORGE_X = 7 * CELL_W - 6
-OUT = Path("adventure/images/map_whisperwood.bmp")
-
-
-def centre(row, column):
-    return column * CELL_W + CELL_W // 2, row * CELL_H + CELL_H // 2
+OUT = "adventure/images/map_whisperwood.bmp"
 
 
 # Every location's cell, as its area_data row gives it: (row, column).
@@ -67,10 +54,8 @@ LABELS = [
 ]
 
 
-def polyline(names, width, colour):
-    points = " ".join("%d,%d" % centre(*PLACES[n]) for n in names)
-    return ('<polyline points="%s" fill="none" stroke="%s" stroke-width="%d" '
-            'stroke-linecap="round" stroke-linejoin="round"/>' % (points, colour, width))
+def way(names, width, colour):
+    return polyline([centre(*PLACES[name]) for name in names], width, colour)
 
 
 def forest(rng):
@@ -167,81 +152,21 @@ def labels():
     texts = []
     for text, place, dx, dy in LABELS:
         x, y = centre(*PLACES[place])
-        texts.append('<text x="%d" y="%d" text-anchor="middle" font-family="DejaVu Sans" font-size="9" '
-                     'font-weight="bold" fill="#f4ecd8" stroke="#141414" stroke-width="2.2" '
-                     'paint-order="stroke">%s</text>' % (x + dx, y + dy, text.replace("'", "&#8217;")))
+        texts.append(label(text, x + dx, y + dy))
     return texts
 
 
-def svg():
+def main():
     rng = random.Random(1102)
     parts = forest(rng) + slopes(rng) + water(rng)
-    parts += [polyline(track, 3, "#a8946a") for track in TRACKS]
-    parts.append(polyline(ROAD, 6, "#c8b482"))
+    parts += [way(track, 3, "#a8946a") for track in TRACKS]
+    parts.append(way(ROAD, 6, "#c8b482"))
     parts += landmarks()
     for row, column in PLACES.values():
         x, y = centre(row, column)
         parts.append('<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % (x, y))
     parts += labels()
-    return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d">%s</svg>'
-            % (WIDTH, HEIGHT, "".join(parts)))
-
-
-def read_png(data):
-    # rsvg-convert writes 8-bit RGB, or RGBA where anything is transparent, not interlaced.
-    width, height, depth, colour = struct.unpack(">IIBB", data[16:26])
-    if depth != 8 or colour not in (2, 6):
-        sys.exit("rsvg-convert wrote a PNG of depth %d and colour type %d" % (depth, colour))
-    step = 3 if colour == 2 else 4
-    chunks, pos = b"", 8
-    while pos < len(data):
-        length = struct.unpack(">I", data[pos:pos + 4])[0]
-        kind = data[pos + 4:pos + 8]
-        if kind == b"IDAT":
-            chunks += data[pos + 8:pos + 8 + length]
-        pos += 12 + length
-    raw, stride, rows = zlib.decompress(chunks), width * step, []
-    prior = bytearray(stride)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            left = line[i - step] if i >= step else 0
-            up, corner = prior[i], prior[i - step] if i >= step else 0
-            if kind == 1:
-                line[i] = (line[i] + left) & 255
-            elif kind == 2:
-                line[i] = (line[i] + up) & 255
-            elif kind == 3:
-                line[i] = (line[i] + (left + up) // 2) & 255
-            elif kind == 4:
-                p = left + up - corner
-                best = min((abs(p - left), 0, left), (abs(p - up), 1, up), (abs(p - corner), 2, corner))[2]
-                line[i] = (line[i] + best) & 255
-        rows.append(b"".join(bytes(line[i:i + 3]) for i in range(0, stride, step)))
-        prior = line
-    return width, height, rows
-
-
-def write_bmp(path, width, height, rows):
-    stride = (width * 3 + 3) & ~3
-    pixels = b""
-    for line in reversed(rows):
-        bgr = b"".join(bytes((line[i + 2], line[i + 1], line[i])) for i in range(0, width * 3, 3))
-        pixels += bgr + b"\0" * (stride - width * 3)
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    path.write_bytes(header + info + pixels)
-
-
-def main():
-    with tempfile.TemporaryDirectory() as scratch:
-        source = Path(scratch) / "map.svg"
-        source.write_text(svg())
-        png = subprocess.run(["rsvg-convert", str(source)], check=True, capture_output=True).stdout
-    width, height, rows = read_png(png)
-    if (width, height) != (WIDTH, HEIGHT):
-        sys.exit("rsvg-convert drew %dx%d, not %dx%d" % (width, height, WIDTH, HEIGHT))
-    write_bmp(OUT, width, height, rows)
+    draw(OUT, COLUMNS, ROWS, parts)
 
 
 if __name__ == "__main__":
