@@ -5,7 +5,7 @@
 -- Locations 1101..1199, texts 110001..110999, journal texts 190006...
 -- Creatures: kinds 30008..30011 with their base rows, placed 30111...
 -- Persons 40006..; placed pieces 21112...
--- The map has 9 columns and 6 rows; mapX is the row and mapY the column. The
+-- The map has 10 columns and 6 rows; mapX is the row and mapY the column. The
 -- road runs east from the river to the gorge; north of it the hunter's side of
 -- the wood, south the hollows.
 --
@@ -15,7 +15,7 @@
 -- row 4                                             Wolf Hollow                                   Under the Bridge
 -- row 5                                             Split Oak
 
-insert into areas (id, name, width, height) values (2, 'The Whisperwood', 9, 6);
+insert into areas (id, name, width, height) values (2, 'The Whisperwood', 10, 6);
 
 insert into locations (id, name, intro_id, desc_id, brief, script_id, terrain_type_id, mapX, mapY, area_id)
 values (1101, 'The Valley Road', 110001, 110002, 'The mine road, climbing from the river into the first trees.', 500159, 1, 3, 0, 2);
