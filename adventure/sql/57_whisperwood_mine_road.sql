@@ -5,8 +5,8 @@
 -- end before the barred gate of the mine-head.
 --
 -- Locations 1121..1127; creature kinds 30014 (goblin archer) and 30015 (fire
--- beetle), placed 30119..30122; Hobb 40009; the fouled arrows 21031, the snap-box
--- 20005 and the pieces 21120, 21121.
+-- beetle), placed 30119..30122; Hobb 40009; the fouled arrows 21031 with their
+-- use 106, the snap-box 20005 and the pieces 21120, 21121; damage 115, 116.
 --
 --         col 7            col 8                  col 9
 -- row 1   Miners' Shrine   Foothill Road          Mine Road's End

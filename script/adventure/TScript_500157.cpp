@@ -18,8 +18,8 @@ public:
             cmd.ChangeCounter(CounterBridgeCrossed, true);
             cmd.AddJournalEntry("j_troll_bridge", "j_troll_bridge.txt");
         }
-        cmd.PrintParagraph("Fresh ruts run on east along the foot of the slopes, toward a long roof by the roadside. "
-                           "Above it all the smoke of the mine-head hangs in the still air.");
+        cmd.PrintParagraph("The ore waggons' ruts run on east along the foot of the slopes, toward a long roof by the "
+                           "roadside. Above them the smoke of the mine-head hangs in the still air.");
         return -1;
     }
 };
