@@ -14,8 +14,8 @@ public:
     int32_t OnRest() override
     {
         RestAtRisk(this, {OgreDenPlace, MateStaysOut,
-                          "Nobody lifts the hide over the door all night. The party rests on the ogres' bracken.", Ogre,
-                          1,
+                          "Nobody lifts the hide over the door all night. The party rests on the ogres' bracken.",
+                          Ogre, 1,
                           "The hide over the door is torn aside. The second bed's owner has come home, and it is "
                           "hungry. Ogres attack!"});
         return 1;
