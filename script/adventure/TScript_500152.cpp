@@ -66,7 +66,7 @@ private:
             return;
         cmd.ChangeCounter(CounterWoodMap, true);
         ShowMap(WoodMapPicture, LodgePlace);
-        MarkQuestGoalOnMap(WoodMapPicture, "j_mines", RoadOnPlace);
+        MarkQuestGoalOnMap(WoodMapPicture, "j_mines", MineRoadsEndPlace);
         cmd.PrintParagraph("~<c:LIME>Aldo spreads a map of the wood drawn on deerhide and marks it with his thumbnail; "
                            "he lets you copy it. It is on the map tab.");
     }

@@ -1,5 +1,5 @@
-// The Road on toward the Mines: beyond the troll bridge. For now the road ends
-// here; the climb to the mine-head opens later.
+// The Road on toward the Mines: beyond the troll bridge, where the road goes on
+// east along the foot of the slopes.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/WoodScripts.h"
@@ -18,8 +18,8 @@ public:
             cmd.ChangeCounter(CounterBridgeCrossed, true);
             cmd.AddJournalEntry("j_troll_bridge", "j_troll_bridge.txt");
         }
-        cmd.PrintParagraph("~<c:YELLOW>The way to the mines goes on up the Ashfang slopes, toward the smoke over the "
-                           "mine-head. That climb is for another day.");
+        cmd.PrintParagraph("The ore waggons' ruts run on east along the foot of the slopes, toward a long roof by the "
+                           "roadside. Above them the smoke of the mine-head hangs in the still air.");
         return -1;
     }
 };

@@ -13,13 +13,11 @@ class TScript_500311 : public TScriptObject {
 public:
     int32_t OnRest() override
     {
-        MarkPartyOnMap(WoodMapPicture, OgreDenPlace);
-        if (QuietNight(MateStaysOut, "Nobody lifts the hide over the door all night. The party rests on the ogres' "
-                                     "bracken."))
-            return 1;
-        if (const int64_t here = DisruptRest(this))
-            RestAmbush(here, Ogre, 1, "The hide over the door is torn aside. The second bed's owner has come home, "
-                                      "and it is hungry. Ogres attack!");
+        RestAtRisk(this, {OgreDenPlace, MateStaysOut,
+                          "Nobody lifts the hide over the door all night. The party rests on the ogres' bracken.",
+                          Ogre, 1,
+                          "The hide over the door is torn aside. The second bed's owner has come home, and it is "
+                          "hungry. Ogres attack!"});
         return 1;
     }
 };

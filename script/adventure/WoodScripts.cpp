@@ -44,10 +44,28 @@ int64_t DisruptRest(TScriptObject* script)
     return std::holds_alternative<int64_t>(here) ? std::get<int64_t>(here) : 0;
 }
 
+void FightOnEntry(TTownPlace place, const std::string& scene, const std::string& cry)
+{
+    MarkPartyOnMap(WoodMapPicture, place);
+    TScriptCmd& cmd = Cmd();
+    cmd.PrintParagraph(scene);
+    cmd.PrintParagraph("~<c:YELLOW>" + cry);
+    cmd.CheckForCombat();
+}
+
 void RestAmbush(int64_t where, int64_t creature, int32_t count, const std::string& arrival)
 {
     TScriptCmd& cmd = Cmd();
     cmd.PrintParagraph(arrival);
     cmd.SpawnContent(creature, CreatureKind, 0, count, where);
     cmd.CheckForCombat();
+}
+
+void RestAtRisk(TScriptObject* script, const TRiskyRest& rest)
+{
+    MarkPartyOnMap(WoodMapPicture, rest.Place);
+    if (QuietNight(rest.HoldsAbove, rest.HowItPassed))
+        return;
+    if (const int64_t here = DisruptRest(script))
+        RestAmbush(here, rest.Creature, rest.Count, rest.Arrival);
 }

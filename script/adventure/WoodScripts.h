@@ -1,5 +1,5 @@
-// What the Whisperwood scripts share: the hunter's quest, its counters and
-// the troll that holds the bridge.
+// What the Whisperwood scripts share: the hunter's quest, its counters, the
+// troll that holds the bridge, and the mine road beyond it.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +29,13 @@ inline constexpr TTownPlace SpiderNestPlace{0, 2};
 inline constexpr TTownPlace OgreTrailPlace{2, 5};
 inline constexpr TTownPlace OgreCampPlace{1, 5};
 inline constexpr TTownPlace OgreDenPlace{1, 6};
+inline constexpr TTownPlace WaggonersShelterPlace{3, 8};
+inline constexpr TTownPlace BurntWaggonPlace{2, 8};
+inline constexpr TTownPlace GoblinLookoutPlace{4, 8};
+inline constexpr TTownPlace SlagTipPlace{4, 9};
+inline constexpr TTownPlace FoothillRoadPlace{1, 8};
+inline constexpr TTownPlace MinersShrinePlace{1, 7};
+inline constexpr TTownPlace MineRoadsEndPlace{1, 9};
 
 // Set when Aldo Ashby has asked the party to find his son.
 inline constexpr const char* CounterSonQuest = "hunters_son_quest";
@@ -42,6 +49,10 @@ inline constexpr const char* CounterSonRewarded = "hunters_son_rewarded";
 inline constexpr const char* CounterGroveQuest = "druids_grove_quest";
 // Set when she has been shown the canker and has given her thanks.
 inline constexpr const char* CounterGroveHealed = "druids_grove_healed";
+// Set when Hobb Gannet has given the party his last torch.
+inline constexpr const char* CounterMinerTorchGiven = "miner_torch_given";
+// Set when the party has stood at the barred gate of the mine-head.
+inline constexpr const char* CounterMineGateReached = "mine_gate_reached";
 // The lump of ember-ore the spiders nest around.
 inline constexpr int64_t EmberCanker = 21115;
 
@@ -57,6 +68,22 @@ bool QuietNight(int32_t holdsAbove, const std::string& howItPassed);
 int64_t DisruptRest(TScriptObject* script);
 // What broke it walks in and the fight starts.
 void RestAmbush(int64_t where, int64_t creature, int32_t count, const std::string& arrival);
+
+// A rest broken by one kind of creature: quiet above HoldsAbove (of 1..100),
+// else Count of Creature walk in.
+struct TRiskyRest {
+    TTownPlace Place;
+    int32_t HoldsAbove;
+    const char* HowItPassed;
+    int64_t Creature;
+    int32_t Count;
+    const char* Arrival;
+};
+void RestAtRisk(TScriptObject* script, const TRiskyRest& rest);
+
+// A fight the place starts as the party walks in: the map's dot, the scene and
+// the cry.
+void FightOnEntry(TTownPlace place, const std::string& scene, const std::string& cry);
 
 // True while the creature stands alive in that location.
 bool CreatureLivesIn(int64_t locationId, int64_t creatureId);

@@ -40,6 +40,12 @@ insert into locations (id, name) values (1115, 'The Druid''s Grove');
 insert into item_templates (id, name, equipped_on) values (21017, 'Prayer Scroll of Mending', 100), (21030, 'Ember Canker', 0);
 insert into items (id, template_id) values (21115, 21030), (21116, 21017);
 insert into npc_templates (id, name, script_id) values (40008, 'Mother Sorrel', 500154);
+insert into locations (id, name) values (1120, 'The Ogres'' Den'), (1121, 'The Waggoners'' Shelter'),
+  (1126, 'The Miners'' Shrine'), (1127, 'The Mine Road''s End');
+insert into creature_templates (id, name, endurance, end_max, level) values (30005, 'Goblin Raider', 9, 9, 1),
+  (30010, 'Whisperwood Ogre', 18, 18, 3);
+insert into creatures (id, template_id) values (30005, 30005), (30010, 30010);
+insert into items (id, template_id) values (21120, 21002);
 )SQL";
 
 // Counts its runs and frees, and raises on Examine.
@@ -567,3 +573,81 @@ TEST_F(ScriptTest, ACutSceneShowsItsTextAsWritten)
     Host().MessageDlg("The end", TMsgDlgType::Information, mbOK);
     EXPECT_EQ(TestHost.LastBoxText(), "The end");
 }
+
+TEST_F(ScriptTest, RiskyRestsBreakOnTheirOdds)
+{
+    struct Case {
+        int64_t Script;
+        int64_t Location;
+        int Forced; // the roll of 1..100 is one more
+        const char* Broken; // who walks in, or nothing for a quiet night
+        size_t Count;
+    };
+    const Case cases[] = {
+        {500212, 1121, 32, "Goblin Raider", 2}, // the shelter: broken at 33 and below, one night in three
+        {500212, 1121, 33, nullptr, 0},
+        {500311, 1120, 66, "Whisperwood Ogre", 1}, // the den: two nights in three
+        {500311, 1120, 67, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Script) + " rolls " + std::to_string(c.Forced + 1));
+        Member = &StandAt(c.Location);
+        Member->end_max = 12;
+        Member->end = 2;
+        Process().Random.Force({c.Forced});
+        if (c.Broken)
+            Queue("expect-control LblChoice1 caption 1. Continue...\nchoose 1");
+        EXPECT_EQ(RunScriptOnce(seOnRest, Member, TScriptParam{}, nullptr, nullptr, c.Script), 1);
+        const auto& creatures = GameClient().CurrentLocation->Creatures;
+        size_t walkedIn = 0;
+        for (const auto& creature : creatures)
+            walkedIn += creature && c.Broken && creature->Name == c.Broken;
+        EXPECT_EQ(walkedIn, c.Count);
+        EXPECT_EQ(Member->end, c.Broken ? 2 : 12);
+    }
+}
+
+TEST_F(ScriptTest, HobbGivesHisTorchOnce)
+{
+    Member = &StandAt(1126);
+    TEntity hobb;
+    hobb.Name = "Hobb Gannet";
+    const std::string wayDown = "expect-control LblChoice1 caption 1. What happened at the mine?\nchoose 1\n"
+                                "expect-control LblChoice1 caption 1. And the fourth shift?\nchoose 1\n"
+                                "expect-control LblChoice1 caption 1. How do we get down to them?\nchoose 1";
+    struct Step {
+        const char* Choices;
+        int32_t Given;
+        int Torches;
+    };
+    const Step steps[] = {
+        {"expect-control LblChoice2 caption 2. Goodbye.\nchoose 2", 0, 0}, // leaving at once gives nothing
+        {wayDown.c_str(), 1, 1},
+        {wayDown.c_str(), 1, 1}, // asked again, he has no second torch
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Choices);
+        Queue(step.Choices);
+        EXPECT_EQ(RunScriptOnce(seOnDialog, Member, TScriptParam{}, &hobb, nullptr, 500158), 1);
+        EXPECT_EQ(Cmd().GetCounter("miner_torch_given"), step.Given);
+        int torches = 0;
+        for (int slot = 1; slot <= BackpackSlotCount; ++slot)
+            torches += Member->BackpackItem(slot) && Member->BackpackItem(slot)->Name == "Torch";
+        EXPECT_EQ(torches, step.Torches);
+    }
+    EXPECT_NE(Screen().find("Take a light down, or don't go."), std::string::npos);
+}
+
+TEST_F(ScriptTest, TheMineGateGoesIntoTheJournalOnce)
+{
+    Member = &StandAt(1127);
+    for (const char* told : {"Whoever barred it did it from the inside", "The mine gate stands shut and barred"}) {
+        SCOPED_TRACE(told);
+        const size_t written = Screen().size();
+        EXPECT_EQ(RunScriptOnce(seOnEnter, Member, TScriptParam{}, nullptr, nullptr, 500178), -1);
+        EXPECT_NE(Screen().find(told, written), std::string::npos);
+        EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_mine_gate=j_mine_gate.txt"});
+        EXPECT_EQ(Cmd().GetCounter("mine_gate_reached"), 1);
+    }
+}
+
