@@ -28,7 +28,7 @@ public:
         if (found && !thanked)
             cmd.AddChoice(0, "He was up a tree, with wolves under it.", "", [] { Thank(); });
         if (!asked && !found)
-            cmd.AddChoice(0, "What's wrong?", "1", [] {
+            cmd.AddChoice(0, "What's wrong?", "1,2", [] {
                 Aldo.Say("My boy, Tobin. Went out three days ago to walk the snare lines south of the road. Didn't "
                          "come back. I found his tracks by the bramble banks and wolf tracks over them, a lot of "
                          "wolf tracks. I can't walk that far on this leg any more. I tried.");
@@ -40,7 +40,7 @@ public:
         });
         cmd.AddChoice(0, "Goodbye.", "", [] { Aldo.Say("The bunks are yours if you need them. Door bars from inside."); });
         cmd.AddChoice(1, "We'll look for him.", "", [] { AskForSon(); });
-        cmd.AddChoice(1, "We can't turn aside from the road.", "", [] {
+        cmd.AddChoice(2, "We can't turn aside from the road.", "", [] {
             Aldo.Say("No. No, I suppose you can't.");
         });
         cmd.RunChoices(this);

@@ -28,14 +28,14 @@ public:
         if (hasCanker && !healed)
             cmd.AddChoice(0, "The spiders were sitting on this.", "", [] { Thank(); });
         if (!asked && !healed)
-            cmd.AddChoice(0, "What is killing them?", "1", [] {
+            cmd.AddChoice(0, "What is killing them?", "1,2", [] {
                 Sorrel.Say("Heat. Something hot in the ground east of here, under the webs. The spiders came a "
                            "month ago and they've grown fat on it; they sit on it like a hen on an egg. The roots "
                            "drink it and the trees burn from the inside.");
             });
         cmd.AddChoice(0, "Goodbye.", "", [] { Sorrel.Say("Mind the webs. Mind the ferns too; they're all I have left."); });
         cmd.AddChoice(1, "We'll clear the nest.", "", [] { AskForNest(); });
-        cmd.AddChoice(1, "Spiders are not our business.", "", [] { Sorrel.Say("No. Nothing is, in Cindervale."); });
+        cmd.AddChoice(2, "Spiders are not our business.", "", [] { Sorrel.Say("No. Nothing is, in Cindervale."); });
         cmd.RunChoices(this);
         return 1;
     }
