@@ -2,7 +2,8 @@
 -- to the fire of the ogre that robs the mine road, and its den behind, where
 -- the plunder lies and a rest is a gamble on its mate coming home.
 --
--- Locations 1118..1120; the one-eyed ogre 30013, placed 30118; the plunder 21117, 21118.
+-- Locations 1118..1120; the one-eyed ogre 30013, placed 30118; the plunder 21117, 21118;
+-- the young ogres 30016 of the Trampled Clearing.
 --
 --         col 5          col 6
 -- row 1   Ogre Camp      Ogres' Den
@@ -47,3 +48,16 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1119, 20, 30118, 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1120, 5, 21117, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1120, 5, 21118, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1120, 5, 21119, 1);
+
+-- The young ogres that come through the Trampled Clearing by night, four to
+-- eight at a time: smaller than their elders and slower to swing, and not yet
+-- cunning enough to single out the weakest.
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (117, '1d3', 3, -1, -1, 0);  -- a young ogre's cudgel
+insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
+  ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
+  attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
+values (30016, 'Young Ogre', 2, 0, 110209, 5, 5, 0, 0, 3, 1, 45,
+  3, 1, 0, 0, 0, 0, 0,
+  1, 9, 1, 0, 1, 1, 0, 0, 117);
+insert into extended_data (type, id, name, value) values (3, 30016, 'AtkMsg', 'The young ogre''s cudgel thumps ??:~<c:#FF0000>HIT|The young ogre flails at ??:MISSED');
+insert into creatures (id, template_id) values (30016, 30016);

@@ -1,15 +1,15 @@
-// The Trampled Clearing: a fine camp on the ogres' path. Three rests in four
-// are broken, by wolves or by an ogre.
+// The Trampled Clearing: a fine camp on the ogres' path. One rest in four is
+// broken: by two to four wolves, or by a band of four to eight young ogres.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/WoodScripts.h"
 
 namespace {
 
-constexpr int32_t RestHolds = 75;     // a roll above this sleeps the night through
-constexpr int32_t WolvesCome = 40;    // of a broken rest, a roll above this is wolves
+constexpr int32_t RestHolds = 25;  // a roll above this sleeps the night through
+constexpr int32_t WolvesCome = 40; // of a broken rest, a roll above this is wolves
 constexpr int64_t GreyWolf = 30008;
-constexpr int64_t Ogre = 30010;
+constexpr int64_t YoungOgre = 30016;
 
 class TScript_500295 : public TScriptObject {
 public:
@@ -23,15 +23,17 @@ public:
 
     int32_t OnRest() override
     {
-        if (QuietNight(RestHolds, "The night passes with nothing worse than an owl. The party rests."))
+        TScriptCmd& cmd = Cmd();
+        if (QuietNight(RestHolds, "The party rests."))
             return 1;
         const int64_t here = DisruptRest(this);
-        if (here == 0)
-            return 1;
-        if (Cmd().RandomRange(1, 100) > WolvesCome)
-            RestAmbush(here, GreyWolf, 2, "Eyes shine at the edge of the firelight. Wolves!");
-        else
-            RestAmbush(here, Ogre, 1, "The ground shakes. An ogre walks out of the dark, dragging its club. Ogres attack!");
+        if (cmd.RandomRange(1, 100) > WolvesCome) {
+            cmd.SpawnContent(GreyWolf, CreatureKind, 0, cmd.RandomRange(2, 4), here);
+        } else {
+            cmd.PrintParagraph("Ogres attack");
+            cmd.SpawnContent(YoungOgre, CreatureKind, 0, cmd.RandomRange(4, 8), here);
+        }
+        cmd.CheckForCombat();
         return 1;
     }
 

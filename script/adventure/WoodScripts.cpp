@@ -22,7 +22,6 @@ bool CreatureLivesIn(int64_t locationId, int64_t creatureId)
 
 namespace {
 constexpr int32_t NightsRest = 1000;
-constexpr int32_t CreatureKind = 20;
 } // namespace
 
 bool QuietNight(int32_t holdsAbove, const std::string& howItPassed)

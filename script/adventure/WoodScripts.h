@@ -66,6 +66,8 @@ class TScriptObject;
 bool QuietNight(int32_t holdsAbove, const std::string& howItPassed);
 // A broken rest: the notice and the pause; the place the party is in, 0 outside one.
 int64_t DisruptRest(TScriptObject* script);
+// What SpawnContent calls a creature.
+inline constexpr int32_t CreatureKind = 20;
 // What broke it walks in and the fight starts.
 void RestAmbush(int64_t where, int64_t creature, int32_t count, const std::string& arrival);
 

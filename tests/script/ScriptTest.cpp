@@ -40,11 +40,11 @@ insert into locations (id, name) values (1115, 'The Druid''s Grove');
 insert into item_templates (id, name, equipped_on) values (21017, 'Prayer Scroll of Mending', 100), (21030, 'Ember Canker', 0);
 insert into items (id, template_id) values (21115, 21030), (21116, 21017);
 insert into npc_templates (id, name, script_id) values (40008, 'Mother Sorrel', 500154);
-insert into locations (id, name) values (1120, 'The Ogres'' Den'), (1121, 'The Waggoners'' Shelter'),
+insert into locations (id, name) values (1108, 'The Trampled Clearing'), (1120, 'The Ogres'' Den'), (1121, 'The Waggoners'' Shelter'),
   (1126, 'The Miners'' Shrine'), (1127, 'The Mine Road''s End');
 insert into creature_templates (id, name, endurance, end_max, level) values (30005, 'Goblin Raider', 9, 9, 1),
-  (30010, 'Whisperwood Ogre', 18, 18, 3);
-insert into creatures (id, template_id) values (30005, 30005), (30010, 30010);
+  (30010, 'Whisperwood Ogre', 18, 18, 3), (30016, 'Young Ogre', 6, 6, 1);
+insert into creatures (id, template_id) values (30005, 30005), (30010, 30010), (30008, 30008), (30016, 30016);
 insert into items (id, template_id) values (21120, 21002);
 )SQL";
 
@@ -579,31 +579,48 @@ TEST_F(ScriptTest, RiskyRestsBreakOnTheirOdds)
     struct Case {
         int64_t Script;
         int64_t Location;
-        int Forced; // the roll of 1..100 is one more
+        std::vector<int> Forced; // each roll is one more than its value above the low end
         const char* Broken; // who walks in, or nothing for a quiet night
         size_t Count;
     };
     const Case cases[] = {
-        {500212, 1121, 32, "Goblin Raider", 2}, // the shelter: broken at 33 and below, one night in three
-        {500212, 1121, 33, nullptr, 0},
-        {500311, 1120, 66, "Whisperwood Ogre", 1}, // the den: two nights in three
-        {500311, 1120, 67, nullptr, 0},
+        {500212, 1121, {32}, "Goblin Raider", 2}, // the shelter: broken at 33 and below, one night in three
+        {500212, 1121, {33}, nullptr, 0},
+        {500311, 1120, {66}, "Whisperwood Ogre", 1}, // the den: two nights in three
+        {500311, 1120, {67}, nullptr, 0},
+        // The clearing: one night in four; above 40 of a second roll two to
+        // four wolves, else four to eight young ogres.
+        {500295, 1108, {25}, nullptr, 0},
+        {500295, 1108, {24, 40, 0}, "Grey Wolf", 2},
+        {500295, 1108, {0, 99, 2}, "Grey Wolf", 4},
+        {500295, 1108, {24, 39, 0}, "Young Ogre", 4},
+        {500295, 1108, {24, 0, 4}, "Young Ogre", 8},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Script) + " rolls " + std::to_string(c.Forced + 1));
+        SCOPED_TRACE(std::to_string(c.Script) + " rolls " + std::to_string(c.Forced.front() + 1));
         Member = &StandAt(c.Location);
         Member->end_max = 12;
         Member->end = 2;
-        Process().Random.Force({c.Forced});
+        Process().Random.Force(c.Forced);
+        const size_t before = Screen().size();
         if (c.Broken)
             Queue("expect-control LblChoice1 caption 1. Continue...\nchoose 1");
+        const auto named = [&c] {
+            size_t count = 0;
+            for (const auto& creature : GameClient().CurrentLocation->Creatures)
+                count += creature && c.Broken && creature->Name == c.Broken;
+            return count;
+        };
+        const size_t already = named();
         EXPECT_EQ(RunScriptOnce(seOnRest, Member, TScriptParam{}, nullptr, nullptr, c.Script), 1);
-        const auto& creatures = GameClient().CurrentLocation->Creatures;
-        size_t walkedIn = 0;
-        for (const auto& creature : creatures)
-            walkedIn += creature && c.Broken && creature->Name == c.Broken;
-        EXPECT_EQ(walkedIn, c.Count);
+        EXPECT_EQ(named() - already, c.Count);
         EXPECT_EQ(Member->end, c.Broken ? 2 : 12);
+        const std::string said = Screen().substr(before);
+        EXPECT_EQ(said.find("Your rest is disrupted") != std::string::npos, c.Broken != nullptr);
+        if (c.Script == 500295) {
+            EXPECT_EQ(said.find("The party rests.") != std::string::npos, !c.Broken);
+            EXPECT_EQ(said.find("Ogres attack") != std::string::npos, c.Broken && std::string(c.Broken) == "Young Ogre");
+        }
     }
 }
 
