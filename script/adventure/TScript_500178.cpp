@@ -1,8 +1,8 @@
 // The Mine Road's End: the barred gate of the mine-head. The first visit goes
-// into the journal; the gate opens from the mines' side of the story.
+// into the journal; once the postern beside it is unlocked, it stands open.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
-#include "script/adventure/WoodScripts.h"
+#include "script/adventure/MineScripts.h"
 
 namespace {
 
@@ -12,6 +12,11 @@ public:
     {
         MarkPartyOnMap(WoodMapPicture, MineRoadsEndPlace);
         TScriptCmd& cmd = Cmd();
+        if (cmd.GetCounter(CounterPosternOpen) > 0) {
+            cmd.PrintParagraph("The great gate is still barred, but the iron postern beside it stands open on the "
+                               "passage into the rock.");
+            return -1;
+        }
         if (cmd.GetCounter(CounterMineGateReached) > 0) {
             cmd.PrintParagraph("The mine gate stands shut and barred, as you left it.");
             return -1;

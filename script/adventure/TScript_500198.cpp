@@ -1,0 +1,32 @@
+// The Dark Tunnel: past the last ember-lamp of the third gallery, where the
+// party goes on only with a light.
+#include "script/ScriptCommands.h"
+#include "script/adventure/AdventureScripts.h"
+#include "script/adventure/MineScripts.h"
+
+namespace {
+
+constexpr TDarkTunnel Tunnel{DarkTunnelPlace, ThirdGallery,
+                             "Behind you the last ember-lamp glimmers grey. Ahead there is nothing at all: you hear "
+                             "water dripping and feel the props with your hands."};
+
+class TScript_500198 : public TScriptObject {
+public:
+    int32_t OnEnter() override
+    {
+        EnterDarkTunnel(Tunnel);
+        return 1;
+    }
+
+    int32_t OnExit(int64_t destination) override
+    {
+        return LeaveDarkTunnel(Tunnel, destination);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TScriptObject> MakeScript_500198()
+{
+    return std::make_unique<TScript_500198>();
+}
