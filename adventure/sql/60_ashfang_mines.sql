@@ -211,13 +211,13 @@ values (21045, 'Grey Ember-Ore', 21, 1, 0, 0, '', 0, 500123, 120226, 0, 0, 0, 0,
 insert into items (id, template_id) values (21201, 21040);  -- the lever at the lift-head
 insert into items (id, template_id) values (21202, 21040);  -- and at the lift foot
 insert into items (id, template_id) values (21203, 21041);  -- the handle, in the coal bunker
-insert into items (id, template_id) values (21204, 21042);  -- the rope, in the ore cart
+insert into items (id, template_id) values (21204, 21042);  -- the rope, on its peg at the chutes
 insert into items (id, template_id) values (21205, 21043);  -- the winch
 insert into items (id, template_id) values (21206, 21044);  -- the key, in the ore bin
 insert into items (id, template_id) values (21207, 21045);  -- the grey ore
 insert into items (id, template_id) values (21208, 21002);  -- a torch left in the lamp room
-insert into items (id, template_id) values (21209, 21003);  -- draughts in the lockers
-insert into items (id, template_id) values (21210, 21003);
+insert into items (id, template_id) values (21209, 21003);  -- a draught in the lockers
+insert into items (id, template_id) values (21210, 21003);  -- and one in the ore cart
 
 -- The postern beside the gate, the ore bin in the slag yard, the coal bunker
 -- of the winding-house, the bunkhouse lockers and the ore cart.
@@ -234,9 +234,9 @@ values (20014, 'Ore Cart', 1, 500187, 120235, '', 0, 4, 0, 0);
 insert into container_contents (container_id, type, content_id) values (20011, 1, 21206);
 insert into container_contents (container_id, type, content_id) values (20012, 1, 21203);
 insert into container_contents (container_id, type, content_id) values (20013, 1, 21209);
-insert into container_contents (container_id, type, content_id) values (20013, 1, 21210);
 insert into container_contents (container_id, type, content_id) values (20013, 4, 14);
-insert into container_contents (container_id, type, content_id) values (20014, 1, 21204);
+insert into container_contents (container_id, type, content_id) values (20014, 1, 21210);
+insert into container_contents (container_id, type, content_id) values (20014, 4, 9);
 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1127, 4, 20010, 1);  -- the road's end: the postern
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1127, 4, 20011, 1);  -- and the ore bin
@@ -253,6 +253,7 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1207, 4, 20013, 1
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1207, 30, 40020, 1); -- and Wat Colley
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1209, 5, 21205, 1);  -- the winch
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1210, 4, 20014, 1);  -- the ore cart
+insert into loc_cont (loc_id, ctype, cont_id, visible) values (1210, 5, 21204, 1);  -- and the rope
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1215, 20, 30206, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1215, 20, 30207, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1216, 20, 30208, 1);

@@ -9,8 +9,8 @@ public:
     int32_t OnOpen() override
     {
         Cmd().PrintParagraph("Most of the lockers hold a coat, a clean shirt for the walk home and not much else. "
-                             "In one, under a shirt, a few coins are knotted into a rag with two draughts, the kind "
-                             "a mother packs.");
+                             "In one, under a shirt, a few coins are knotted into a rag with a draught, the kind a "
+                             "mother packs.");
         return 1;
     }
 };

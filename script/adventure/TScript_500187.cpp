@@ -1,4 +1,4 @@
-// The ore cart under the last chute: grey ore, and the shaft rope under a sack.
+// The ore cart under the last chute: grey ore, and a hewer's hidden pay.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 
@@ -8,8 +8,8 @@ class TScript_500187 : public TScriptObject {
 public:
     int32_t OnOpen() override
     {
-        Cmd().PrintParagraph("You drag the sack off the top. Under it, on the dead grey ore, lies a coil of good "
-                             "rope, and stuck in the cart's side is a goblin arrow.");
+        Cmd().PrintParagraph("You drag the sack off the top. Someone hid his pay and a draught under it, on the dead "
+                             "grey ore, and never came back for them. Stuck in the cart's side is a goblin arrow.");
         return 1;
     }
 };
