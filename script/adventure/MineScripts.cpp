@@ -20,16 +20,17 @@ bool TakeFromParty(int64_t itemId)
     return false;
 }
 
-void EnterDarkTunnel(const TDarkTunnel& tunnel)
+int32_t TDarkTunnelScript::OnEnter()
 {
-    MarkPartyOnMap(MinesMapPicture, tunnel.Place);
+    MarkPartyOnMap(MinesMapPicture, Where.Place);
     if (!PartyCarriesLight())
-        Cmd().PrintParagraph(tunnel.Blind);
+        Cmd().PrintParagraph(Where.Blind);
+    return 1;
 }
 
-int32_t LeaveDarkTunnel(const TDarkTunnel& tunnel, int64_t destination)
+int32_t TDarkTunnelScript::OnExit(int64_t destination)
 {
-    if (destination == tunnel.WayBack || PartyCarriesLight())
+    if (destination == Where.WayBack || PartyCarriesLight())
         return -1;
     TScriptCmd& cmd = Cmd();
     cmd.Print("");

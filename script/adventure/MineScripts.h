@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "script/ScriptObject.h"
 #include "script/adventure/TownMap.h"
 #include "script/adventure/WoodScripts.h"
 
@@ -61,12 +62,21 @@ inline constexpr const char* CounterMinersFreed = "miners_freed";
 bool TakeFromParty(int64_t itemId);
 
 // A tunnel past the last of the ember-lamps: only WayBack may be taken without a
-// light; its rest is risky.
+// light.
 struct TDarkTunnel {
     TTownPlace Place;
     int64_t WayBack;
     const char* Blind; // what the party makes out of the place without a light
 };
-void EnterDarkTunnel(const TDarkTunnel& tunnel);
-// 0 refuses the way on, -1 lets the party go.
-int32_t LeaveDarkTunnel(const TDarkTunnel& tunnel, int64_t destination);
+
+// The dark tunnels' scripts: entering moves the party's dot and says what
+// the dark hides; leaving any way but back needs a light.
+class TDarkTunnelScript : public TScriptObject {
+public:
+    explicit TDarkTunnelScript(const TDarkTunnel& tunnel) : Where(tunnel) {}
+    int32_t OnEnter() override;
+    int32_t OnExit(int64_t destination) override;
+
+private:
+    const TDarkTunnel& Where;
+};

@@ -10,18 +10,9 @@ constexpr TDarkTunnel Tunnel{DarkTunnelPlace, ThirdGallery,
                              "Behind you the last ember-lamp glimmers grey. Ahead there is nothing at all: you hear "
                              "water dripping and feel the props with your hands."};
 
-class TScript_500198 : public TScriptObject {
+class TScript_500198 : public TDarkTunnelScript {
 public:
-    int32_t OnEnter() override
-    {
-        EnterDarkTunnel(Tunnel);
-        return 1;
-    }
-
-    int32_t OnExit(int64_t destination) override
-    {
-        return LeaveDarkTunnel(Tunnel, destination);
-    }
+    TScript_500198() : TDarkTunnelScript(Tunnel) {}
 };
 
 } // namespace

@@ -12,18 +12,9 @@ constexpr TDarkTunnel Tunnel{BlackDriftPlace, FloodedGallery,
                              "In the dark the drift is only a cold wet wall under your hand, and a sound of "
                              "dripping, and once a patter like many small feet."};
 
-class TScript_500199 : public TScriptObject {
+class TScript_500199 : public TDarkTunnelScript {
 public:
-    int32_t OnEnter() override
-    {
-        EnterDarkTunnel(Tunnel);
-        return 1;
-    }
-
-    int32_t OnExit(int64_t destination) override
-    {
-        return LeaveDarkTunnel(Tunnel, destination);
-    }
+    TScript_500199() : TDarkTunnelScript(Tunnel) {}
 
     int32_t OnRest() override
     {

@@ -12,18 +12,9 @@ constexpr TDarkTunnel Tunnel{NinthGalleryPlace, ShoredGallery,
                              "In the dark the ninth gallery is only heat: the rock is warm under your hand, and the "
                              "air is hot and tastes of metal."};
 
-class TScript_500200 : public TScriptObject {
+class TScript_500200 : public TDarkTunnelScript {
 public:
-    int32_t OnEnter() override
-    {
-        EnterDarkTunnel(Tunnel);
-        return 1;
-    }
-
-    int32_t OnExit(int64_t destination) override
-    {
-        return LeaveDarkTunnel(Tunnel, destination);
-    }
+    TScript_500200() : TDarkTunnelScript(Tunnel) {}
 
     int32_t OnRest() override
     {

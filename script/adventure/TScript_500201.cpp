@@ -14,11 +14,13 @@ constexpr const char* CounterBreachReached = "goblin_breach_reached";
 constexpr TDarkTunnel Tunnel{GoblinBreachPlace, OldWorking,
                              "In the dark you find the hole by its smell, and by the drumming that comes up it."};
 
-class TScript_500201 : public TScriptObject {
+class TScript_500201 : public TDarkTunnelScript {
 public:
+    TScript_500201() : TDarkTunnelScript(Tunnel) {}
+
     int32_t OnEnter() override
     {
-        EnterDarkTunnel(Tunnel);
+        TDarkTunnelScript::OnEnter();
         TScriptCmd& cmd = Cmd();
         if (cmd.GetCounter(CounterBreachReached) > 0)
             return 1;
@@ -27,11 +29,6 @@ public:
                            "starts again, faster.");
         cmd.AddJournalEntry("j_goblin_breach", "j_goblin_breach.txt");
         return 1;
-    }
-
-    int32_t OnExit(int64_t destination) override
-    {
-        return LeaveDarkTunnel(Tunnel, destination);
     }
 
     int32_t OnRest() override

@@ -8,7 +8,7 @@ Run from the repository's root: tools/maps/ashfang_mines.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, label, polyline
+from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, polyline, way
 
 COLUMNS, ROWS = 7, 8
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -50,9 +50,8 @@ LABELS = [
 ]
 
 
-def way(names, width, colour, dash=""):
-    line = polyline([centre(*PLACES[name]) for name in names], width, colour)
-    return line.replace("/>", ' stroke-dasharray="%s"/>' % dash) if dash else line
+def dashed(line, dash):
+    return line.replace("/>", ' stroke-dasharray="%s"/>' % dash)
 
 
 def mountain(rng):
@@ -96,7 +95,7 @@ def landmarks():
     marks.append('<circle cx="%d" cy="%d" r="2" fill="#ff7a1a"/><circle cx="%d" cy="%d" r="2" fill="#ffb040"/>'
                  % (x - 6, y + 4, x + 6, y - 3))
     x, y = centre(*PLACES["ladderway"])
-    marks.append(polyline([(x, y), (x, y + 2 * CELL_H)], 2, "#8a7a5a").replace("/>", ' stroke-dasharray="3 4"/>'))
+    marks.append(dashed(polyline([(x, y), (x, y + 2 * CELL_H)], 2, "#8a7a5a"), "3 4"))
     x, y = centre(*PLACES["shored"])
     for dx in (-16, -12, -8):
         marks.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#a08858" stroke-width="2"/>'
@@ -111,26 +110,15 @@ def landmarks():
     return marks
 
 
-def labels():
-    texts = []
-    for text, place, dx, dy in LABELS:
-        x, y = centre(*PLACES[place])
-        texts.append(label(text, x + dx, y + dy))
-    return texts
-
-
 def main():
     rng = random.Random(1201)
     parts = mountain(rng)
-    parts += [way(gallery, 6, "#8c7c62") for gallery in GALLERIES]
-    parts += [way(gallery, 6, "#1a1612", "") for gallery in DARK]
-    parts += [way(gallery, 2, "#5a5046", "2 4") for gallery in DARK]
-    parts.append(way(["old_working", "breach"], 4, "#1a1612"))
+    parts += [way(PLACES, gallery, 6, "#8c7c62") for gallery in GALLERIES]
+    parts += [way(PLACES, gallery, 6, "#1a1612") for gallery in DARK]
+    parts += [dashed(way(PLACES, gallery, 2, "#5a5046"), "2 4") for gallery in DARK]
+    parts.append(way(PLACES, ["old_working", "breach"], 4, "#1a1612"))
     parts += landmarks()
-    for row, column in PLACES.values():
-        x, y = centre(row, column)
-        parts.append('<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % (x, y))
-    parts += labels()
+    parts += places_and_labels(PLACES, LABELS)
     draw(OUT, COLUMNS, ROWS, parts)
 
 
