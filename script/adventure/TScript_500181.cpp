@@ -42,6 +42,7 @@ public:
             cmd.PrintParagraph("The lever goes over, far above a bell rings, and the cage lurches and climbs. Grey "
                                "light grows over your heads, and the cage stops at the lift-head.");
             cmd.MoveParty(LiftHead);
+            MarkPartyOnMap(MinesMapPicture, LiftHeadPlace);
             return 1;
         }
         cmd.PrintParagraph("~<c:YELLOW>The lever goes over with a clank. The great wheel turns, the cable sings, and "
@@ -52,6 +53,7 @@ public:
             cmd.AddJournalEntry("j_mine_lift", "j_mine_lift.txt");
         }
         cmd.MoveParty(LiftFoot);
+        MarkPartyOnMap(MinesMapPicture, LiftFootPlace);
         return 1;
     }
 };
