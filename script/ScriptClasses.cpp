@@ -53,6 +53,7 @@ std::map<int64_t, TScriptFactory>& Classes()
         {500136, &MakeScript_500136},
         {500137, &MakeScript_500137},
         {500138, &MakeScript_500138},
+        {500139, &MakeScript_500139},
         {500141, &MakeScript_500141},
         {500142, &MakeScript_500142},
         {500143, &MakeScript_500143},

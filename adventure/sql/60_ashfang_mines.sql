@@ -7,8 +7,8 @@
 --
 -- Locations 1201..1230, texts 120001..120299, journal texts 190020...
 -- Creatures: kinds 30020 (goblin sapper) and 30021 (cave crawler), placed
--- 30201...; the miners 40020..40024; pieces 21040..21045, placed 21201...;
--- containers 20010..20013; damage 120, 121.
+-- 30201...; the miners 40020..40024; pieces 21040..21046, placed 21201...;
+-- containers 20010..20014; damage 120..122; the powder keg's use 110.
 -- The map has 7 columns and 8 rows: the mine-head on top, the third gallery
 -- in the middle, the bottom galleries below.
 --
@@ -149,6 +149,12 @@ insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (122
 
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (120, '1d6', 2, -1, -1, 0); -- a goblin sapper's pick
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (121, '1d4', 4, -1, -1, 0); -- a cave crawler's claws
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (122, '2d4', 5, -1, -1, 0); -- a keg of blasting powder
+
+-- The last whole keg in the powder store: lit and thrown, it burns every enemy
+-- and knocks each off its feet for a turn.
+insert into special_uses (id, name, script_id, desc_id, offensive, apply_to_user, periodic, duration, massive, attack_type, damage_id)
+values (110, 'Light the fuse', 500139, 120241, 1, 0, 0, 0, 1, 2, 122);
 
 -- Goblin sappers dig the goblins' ways with miners' picks; heavier than the
 -- raiders and harder to hurt in their scavenged leather.
@@ -208,6 +214,12 @@ values (21044, 'Weighman''s Key', 20, 1, 0, 0, '', 0, 0, 120225, 0, 0, 0, 0, 0, 
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21045, 'Grey Ember-Ore', 21, 1, 0, 0, '', 0, 500123, 120226, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
+values (21046, 'Keg of Blasting Powder', 1, 1, 1, 1, '', 0, 0, 120227, 15, 100, 1, 0, 0, 0, 0, 0, 0);
+insert into item_special_uses (item_id, sp_use_id) values (21046, 110);
+insert into item_usable_by (template_id, class_id)
+select 21046, cls.column1 from (values (1), (2), (3), (4), (5), (6), (7), (8), (9), (10), (21)) as cls;
+
 insert into items (id, template_id) values (21201, 21040);  -- the lever at the lift-head
 insert into items (id, template_id) values (21202, 21040);  -- and at the lift foot
 insert into items (id, template_id) values (21203, 21041);  -- the handle, in the coal bunker
@@ -264,4 +276,6 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1218, 30, 40022, 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1218, 30, 40023, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1218, 30, 40024, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1220, 5, 21207, 1);  -- the grey ore
+insert into items (id, template_id) values (21212, 21046);  -- the last whole keg in the powder store
+insert into loc_cont (loc_id, ctype, cont_id, visible) values (1221, 5, 21212, 1);
 insert into items (id, template_id) values (21211, 21001);  -- the fourth shift's last lamp, Nell's to give

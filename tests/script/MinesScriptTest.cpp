@@ -1,9 +1,10 @@
 // The Ashfang Mines' scripts: the postern's lock, the lift and its handle, the
 // rope and the winch of the old shaft, the dark tunnels, the one-way drop and
-// the freeing of the fourth shift.
+// the freeing of the fourth shift, and the keg of blasting powder.
 #include <gtest/gtest.h>
 
 #include "rules/Creature.h"
+#include "rules/Effects.h"
 #include "rules/Item.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptRegistry.h"
@@ -256,4 +257,15 @@ TEST_F(MinesScriptTest, FreeingTheFourthShiftCompletesTheMayorsQuest)
     EXPECT_EQ(Run(seOnDialog, 500162, &garrick), 1);
     EXPECT_NE(Since(mark).find("Go carefully down there."), std::string::npos);
     EXPECT_EQ(GameClient().Quests, std::vector<std::string>{"j_mines=*"});
+}
+
+TEST_F(MinesScriptTest, TheBlastKnocksEachEnemyItReachesOffItsFeet)
+{
+    Form().EffectsManager = std::make_unique<TEffectsManager>();
+    TEnemy sapper;
+    sapper.Name = "Goblin Sapper";
+    sapper.end_max = sapper.end = 12;
+    EXPECT_EQ(RunScriptOnce(seOnExecute, Member, TScriptParam{}, nullptr, &sapper, 500139), 1);
+    EXPECT_TRUE(sapper.States.test(10));
+    EXPECT_NE(Screen().find("The blast throws Goblin Sapper off its feet"), std::string::npos);
 }
