@@ -20,8 +20,9 @@ public:
         }
         Wat.Say("Mayor's folk? Then listen. Garrick got the shift into the seventh... no, past it. The shored "
                 "gallery. We propped it shut. The goblins dig at the props day and night.");
-        Wat.Say("He sent me up for help. The lift's dead, so I went by the old shaft, past the dark tunnel. There's a "
-                "winch over it. Wants a rope. There's rope on the peg at the chutes. They caught me at the top.");
+        Wat.Say("He sent me up for help. The lift's dead, so I came up the old shaft, hand over hand on its old rope, "
+                "and it broke under me at the top. The winch wants a new one. There's rope on the peg at the chutes. "
+                "The goblins caught me there.");
         Wat.Say("Tell my mother...");
         cmd.ChangeCounter(CounterDyingMinerSpoke, true);
         cmd.PrintParagraph("~<c:YELLOW>He does not say what. His eyes stay open on your light, and after a while "

@@ -18,12 +18,14 @@ public:
             return -1;
         }
         if (cmd.GetCounter(CounterMineGateReached) > 0) {
-            cmd.PrintParagraph("The mine gate stands shut and barred, as you left it.");
+            cmd.PrintParagraph("The mine gate stands shut and barred, as you left it. The iron postern beside it is "
+                               "locked.");
             return -1;
         }
         cmd.ChangeCounter(CounterMineGateReached, true);
         cmd.PrintParagraph("~<c:YELLOW>You set your shoulders to the gate, all of you together. It does not give a "
-                           "finger's width. Whoever barred it did it from the inside, and meant it to hold.");
+                           "finger's width. Whoever barred it did it from the inside, and meant it to hold. Beside it "
+                           "a narrow iron postern is set into the rock, and that is locked too.");
         cmd.AddJournalEntry("j_mine_gate", "j_mine_gate.txt");
         return -1;
     }
