@@ -54,6 +54,7 @@ std::map<int64_t, TScriptFactory>& Classes()
         {500137, &MakeScript_500137},
         {500138, &MakeScript_500138},
         {500139, &MakeScript_500139},
+        {500140, &MakeScript_500140},
         {500141, &MakeScript_500141},
         {500142, &MakeScript_500142},
         {500143, &MakeScript_500143},

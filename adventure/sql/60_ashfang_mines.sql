@@ -7,8 +7,9 @@
 --
 -- Locations 1201..1230, texts 120001..120299, journal texts 190020...
 -- Creatures: kinds 30020 (goblin sapper) and 30021 (cave crawler), placed
--- 30201...; the miners 40020..40024; pieces 21040..21046, placed 21201...;
--- containers 20010..20014; damage 120..122; the powder keg's use 110.
+-- 30201...; the miners 40020..40024; pieces 21040..21047, placed 21201...;
+-- containers 20010..20014; damage 120..123; the powder keg's use 110 and the
+-- lamp oil's 111.
 -- The map has 7 columns and 8 rows: the mine-head on top, the third gallery
 -- in the middle, the bottom galleries below.
 --
@@ -155,6 +156,11 @@ insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (122,
 -- and knocks each off its feet for a turn.
 insert into special_uses (id, name, script_id, desc_id, offensive, apply_to_user, periodic, duration, massive, attack_type, damage_id)
 values (110, 'Light the fuse', 500139, 120241, 1, 0, 0, 0, 1, 2, 122);
+-- A flask of lamp oil from the lamp room, lit and thrown at one enemy: it
+-- splashes, and what clings goes on burning.
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (123, '1d4', 5, -1, -1, 0); -- the burning oil's splash
+insert into special_uses (id, name, script_id, desc_id, offensive, apply_to_user, periodic, duration, massive, attack_type, damage_id)
+values (111, 'Throw the burning oil', 500140, 120242, 1, 0, 0, 0, 0, 2, 123);
 
 -- Goblin sappers dig the goblins' ways with miners' picks; heavier than the
 -- raiders and harder to hurt in their scavenged leather.
@@ -216,9 +222,13 @@ values (21045, 'Grey Ember-Ore', 21, 1, 0, 0, '', 0, 500123, 120226, 0, 0, 0, 0,
 
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21046, 'Keg of Blasting Powder', 1, 1, 1, 1, '', 0, 0, 120227, 15, 100, 1, 0, 0, 0, 0, 0, 0);
+insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
+values (21047, 'Flask of Lamp Oil', 1, 1, 1, 1, '', 0, 0, 120228, 4, 100, 1, 0, 0, 0, 0, 0, 0);
 insert into item_special_uses (item_id, sp_use_id) values (21046, 110);
+insert into item_special_uses (item_id, sp_use_id) values (21047, 111);
 insert into item_usable_by (template_id, class_id)
-select 21046, cls.column1 from (values (1), (2), (3), (4), (5), (6), (7), (8), (9), (10), (21)) as cls;
+select kind.column1, cls.column1
+from (values (21046), (21047)) as kind, (values (1), (2), (3), (4), (5), (6), (7), (8), (9), (10), (21)) as cls;
 
 insert into items (id, template_id) values (21201, 21040);  -- the lever at the lift-head
 insert into items (id, template_id) values (21202, 21040);  -- and at the lift foot
@@ -278,4 +288,6 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1218, 30, 40024, 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1220, 5, 21207, 1);  -- the grey ore
 insert into items (id, template_id) values (21212, 21046);  -- the last whole keg in the powder store
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1221, 5, 21212, 1);
+insert into items (id, template_id) values (21213, 21047);  -- a flask of oil left in the lamp room
+insert into loc_cont (loc_id, ctype, cont_id, visible) values (1204, 5, 21213, 1);
 insert into items (id, template_id) values (21211, 21001);  -- the fourth shift's last lamp, Nell's to give

@@ -42,6 +42,7 @@ std::unique_ptr<TScriptObject> MakeScript_500136();
 std::unique_ptr<TScriptObject> MakeScript_500137();
 std::unique_ptr<TScriptObject> MakeScript_500138();
 std::unique_ptr<TScriptObject> MakeScript_500139();
+std::unique_ptr<TScriptObject> MakeScript_500140();
 std::unique_ptr<TScriptObject> MakeScript_500141();
 std::unique_ptr<TScriptObject> MakeScript_500142();
 std::unique_ptr<TScriptObject> MakeScript_500143();

@@ -1,6 +1,6 @@
 // The Ashfang Mines' scripts: the postern's lock, the lift and its handle, the
 // rope and the winch of the old shaft, the dark tunnels, the one-way drop and
-// the freeing of the fourth shift, and the keg of blasting powder.
+// the freeing of the fourth shift, the keg of blasting powder and the lamp oil.
 #include <gtest/gtest.h>
 
 #include "rules/Creature.h"
@@ -268,4 +268,17 @@ TEST_F(MinesScriptTest, TheBlastKnocksEachEnemyItReachesOffItsFeet)
     EXPECT_EQ(RunScriptOnce(seOnExecute, Member, TScriptParam{}, nullptr, &sapper, 500139), 1);
     EXPECT_TRUE(sapper.States.test(10));
     EXPECT_NE(Screen().find("The blast throws Goblin Sapper off its feet"), std::string::npos);
+}
+
+TEST_F(MinesScriptTest, TheLampOilGoesOnBurning)
+{
+    Form().EffectsManager = std::make_unique<TEffectsManager>();
+    TEnemy crawler;
+    crawler.Name = "Cave Crawler";
+    crawler.end_max = crawler.end = 7;
+    EXPECT_EQ(RunScriptOnce(seOnExecute, Member, TScriptParam{}, nullptr, &crawler, 500140), 1);
+    EXPECT_NE(Screen().find("The burning oil clings to Cave Crawler"), std::string::npos);
+    const auto burning = LiveEffects();
+    ASSERT_EQ(burning.size(), 1u);
+    EXPECT_EQ(burning[0]->Target, &crawler);
 }
