@@ -43,9 +43,9 @@ int64_t DisruptRest(TScriptObject* script)
     return std::holds_alternative<int64_t>(here) ? std::get<int64_t>(here) : 0;
 }
 
-void FightOnEntry(TTownPlace place, const std::string& scene, const std::string& cry)
+void FightOnEntry(TTownPlace place, const std::string& scene, const std::string& cry, const TMapPicture& map)
 {
-    MarkPartyOnMap(WoodMapPicture, place);
+    MarkPartyOnMap(map, place);
     TScriptCmd& cmd = Cmd();
     cmd.PrintParagraph(scene);
     cmd.PrintParagraph("~<c:YELLOW>" + cry);
@@ -62,7 +62,7 @@ void RestAmbush(int64_t where, int64_t creature, int32_t count, const std::strin
 
 void RestAtRisk(TScriptObject* script, const TRiskyRest& rest)
 {
-    MarkPartyOnMap(WoodMapPicture, rest.Place);
+    MarkPartyOnMap(*rest.Map, rest.Place);
     if (QuietNight(rest.HoldsAbove, rest.HowItPassed))
         return;
     if (const int64_t here = DisruptRest(script))

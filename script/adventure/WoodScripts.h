@@ -72,7 +72,7 @@ inline constexpr int32_t CreatureKind = 20;
 void RestAmbush(int64_t where, int64_t creature, int32_t count, const std::string& arrival);
 
 // A rest broken by one kind of creature: quiet above HoldsAbove (of 1..100),
-// else Count of Creature walk in.
+// else Count of Creature walk in. The party's dot moves to Place on Map.
 struct TRiskyRest {
     TTownPlace Place;
     int32_t HoldsAbove;
@@ -80,12 +80,14 @@ struct TRiskyRest {
     int64_t Creature;
     int32_t Count;
     const char* Arrival;
+    const TMapPicture* Map = &WoodMapPicture;
 };
 void RestAtRisk(TScriptObject* script, const TRiskyRest& rest);
 
 // A fight the place starts as the party walks in: the map's dot, the scene and
 // the cry.
-void FightOnEntry(TTownPlace place, const std::string& scene, const std::string& cry);
+void FightOnEntry(TTownPlace place, const std::string& scene, const std::string& cry,
+                  const TMapPicture& map = WoodMapPicture);
 
 // True while the creature stands alive in that location.
 bool CreatureLivesIn(int64_t locationId, int64_t creatureId);

@@ -104,6 +104,7 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TScriptObject", {}},
     {"TCombatTactic", {}},
     {"TQuaffWhenHurt", {"CombatTurn"}},
+    {"TDarkTunnelScript", {"OnEnter", "OnExit"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides

@@ -29,6 +29,23 @@ def label(text, x, y):
             'paint-order="stroke">%s</text>' % (x, y, text.replace("'", "&#8217;")))
 
 
+def places_and_labels(places, labels):
+    """A small dot on every place's cell, and the names set beside their cells."""
+    parts = []
+    for row, column in places.values():
+        x, y = centre(row, column)
+        parts.append('<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % (x, y))
+    for text, place, dx, dy in labels:
+        x, y = centre(*places[place])
+        parts.append(label(text, x + dx, y + dy))
+    return parts
+
+
+def way(places, names, width, colour):
+    """A road or a gallery through the middle of those places' cells."""
+    return polyline([centre(*places[name]) for name in names], width, colour)
+
+
 def read_png(data):
     # rsvg-convert writes 8-bit RGB, or RGBA where anything is transparent, not interlaced.
     width, height, depth, colour = struct.unpack(">IIBB", data[16:26])

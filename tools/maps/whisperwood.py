@@ -6,7 +6,7 @@ Run from the repository's root: tools/maps/whisperwood.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, label, polyline
+from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, polyline, way
 
 COLUMNS, ROWS = 10, 6
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -52,10 +52,6 @@ LABELS = [
     ("Slag Tip", "slag_tip", -4, 18),
     ("to Cindervale", "valley_road", 22, 18),
 ]
-
-
-def way(names, width, colour):
-    return polyline([centre(*PLACES[name]) for name in names], width, colour)
 
 
 def forest(rng):
@@ -148,24 +144,13 @@ def landmarks():
     return marks
 
 
-def labels():
-    texts = []
-    for text, place, dx, dy in LABELS:
-        x, y = centre(*PLACES[place])
-        texts.append(label(text, x + dx, y + dy))
-    return texts
-
-
 def main():
     rng = random.Random(1102)
     parts = forest(rng) + slopes(rng) + water(rng)
-    parts += [way(track, 3, "#a8946a") for track in TRACKS]
-    parts.append(way(ROAD, 6, "#c8b482"))
+    parts += [way(PLACES, track, 3, "#a8946a") for track in TRACKS]
+    parts.append(way(PLACES, ROAD, 6, "#c8b482"))
     parts += landmarks()
-    for row, column in PLACES.values():
-        x, y = centre(row, column)
-        parts.append('<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % (x, y))
-    parts += labels()
+    parts += places_and_labels(PLACES, LABELS)
     draw(OUT, COLUMNS, ROWS, parts)
 
 
