@@ -115,3 +115,9 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1124, 20, 30121, 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1124, 20, 30122, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1124, 4, 20005, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1126, 30, 40009, 1);  -- Hobb at his small fire
+
+-- What Hobb carried out of the lamp room: oil, torches and burn draughts, sold
+-- from his shrine (script 500158 opens the stores after a talk).
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (1126, 21002, 5, 4);   -- torches
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (1126, 21047, 5, 3);   -- flasks of lamp oil
+insert into shop_contents (shop_id, cont_id, type_id, stack) values (1126, 21003, 5, 2);   -- healing draughts

@@ -289,5 +289,6 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1220, 5, 21207, 1
 insert into items (id, template_id) values (21212, 21046);  -- the last whole keg in the powder store
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1221, 5, 21212, 1);
 insert into items (id, template_id) values (21213, 21047);  -- a flask of oil left in the lamp room
+insert into items (id, template_id) values (21047, 21047);  -- lamp oil as Hobb sells it at the shrine
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1204, 5, 21213, 1);
 insert into items (id, template_id) values (21211, 21001);  -- the fourth shift's last lamp, Nell's to give

@@ -1,6 +1,6 @@
 // Hobb Gannet, the lamp-keeper who ran from the lift-head: what came up out of
 // the mine, where the fourth shift is, what the way down needs, and his last
-// torch, once.
+// torch, once; and the lamp stores he carried out, for a price.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/TownScripts.h"
@@ -10,6 +10,7 @@ namespace {
 
 constexpr TSpeaker Hobb{"Hobb Gannet", "#C8B48C"};
 constexpr int64_t HobbsTorch = 21120;
+constexpr int64_t HobbsStores = 1126;
 
 class TScript_500158 : public TScriptObject {
 public:
@@ -21,12 +22,18 @@ public:
                      ? "Still here. Where would I go? Mind the lift-head; they watch it."
                      : "Mayor's people, is it? He sent someone at last. Sit. Keep your voices down.");
         const auto farewell = [] { Hobb.Say("Ashara light you."); };
+        bool trading = false;
         cmd.BeginChoices();
         cmd.AddChoice(0, "What happened at the mine?", "1,3", [] {
             Hobb.Say("The fourth shift broke into an old working, deep under the ninth gallery. Hot in there, and a "
                      "smell like a forge. That night they came up out of it: goblins, more than I could count, out of "
                      "the dark below where no goblin ever was. I was on the lamps at the lift-head. I ran. Forty years "
                      "in that mine, and I ran.");
+        });
+        cmd.AddChoice(0, "Have you anything to spare?", "", [&trading] {
+            Hobb.Say("I carried out what I could from the lamp room. Oil, wicks, a few torches, the draughts we kept "
+                     "for burns. It's no use to me here. Pay what the mayor would, and welcome.");
+            trading = true;
         });
         cmd.AddChoice(0, "Goodbye.", "", farewell);
         cmd.AddChoice(1, "And the fourth shift?", "2,3", [] {
@@ -37,6 +44,11 @@ public:
         cmd.AddChoice(2, "How do we get down to them?", "", [] { TellTheWayDown(); });
         cmd.AddChoice(3, "Goodbye.", "", farewell);
         cmd.RunChoices(this);
+        // The stores open once the talk is over, so the shop does not run inside it.
+        if (trading) {
+            cmd.OpenShop("Hobb's Lamp Stores", 10, 30, HobbsStores);
+            cmd.RunShop(this);
+        }
         return 1;
     }
 

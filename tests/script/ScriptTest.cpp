@@ -624,7 +624,7 @@ TEST_F(ScriptTest, RiskyRestsBreakOnTheirOdds)
     }
 }
 
-TEST_F(ScriptTest, HobbGivesHisTorchOnce)
+TEST_F(ScriptTest, HobbGivesHisTorchOnceAndSellsHisStores)
 {
     Member = &StandAt(1126);
     TEntity hobb;
@@ -638,7 +638,11 @@ TEST_F(ScriptTest, HobbGivesHisTorchOnce)
         int Torches;
     };
     const Step steps[] = {
-        {"expect-control LblChoice2 caption 2. Goodbye.\nchoose 2", 0, 0}, // leaving at once gives nothing
+        {"expect-control LblChoice3 caption 3. Goodbye.\nchoose 3", 0, 0}, // leaving at once gives nothing
+        // His stores open once the talk is over, and give nothing away.
+        {"expect-control LblChoice2 caption 2. Have you anything to spare?\nchoose 2\n"
+         "expect-control LblShopName caption Hobb's Lamp Stores\nchoose 4",
+         0, 0},
         {wayDown.c_str(), 1, 1},
         {wayDown.c_str(), 1, 1}, // asked again, he has no second torch
     };
