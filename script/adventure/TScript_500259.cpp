@@ -1,0 +1,40 @@
+// The Daylight Shaft: the end of the goblins' back way, under a square of sky.
+// The climb up onto the Ashfang Slopes starts here.
+#include "script/ScriptCommands.h"
+#include "script/adventure/AdventureScripts.h"
+#include "script/adventure/DeepsScripts.h"
+
+namespace {
+
+class TScript_500259 : public TScriptObject {
+public:
+    int32_t OnFirstEnter() override
+    {
+        TScriptCmd& cmd = Cmd();
+        MarkPartyInDeeps();
+        cmd.PrintParagraph("~<c:YELLOW>Daylight. After the deeps it hurts to look at. Goblin hand-holds are cut up "
+                           "the side of the shaft, and at the top, a long way up, heather nods against the sky. That "
+                           "is the way the hooded men went: up onto the Ashfang Slopes.");
+        cmd.AddJournalEntry("j_daylight_shaft", "j_daylight_shaft.txt");
+        return 1;
+    }
+
+    int32_t OnRest() override
+    {
+        RestInTheDeeps(this);
+        return 1;
+    }
+
+    int32_t OnEnter() override
+    {
+        MarkPartyInDeeps();
+        return -1;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TScriptObject> MakeScript_500259()
+{
+    return std::make_unique<TScript_500259>();
+}
