@@ -74,19 +74,19 @@ values (30030, 'Goblin Warrior', 2, 0, 130201, 9, 9, 0, 0, 5, 1, 60,
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, res_fire, weapon_staff,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30031, 'Goblin Shaman', 2, 500280, 130202, 16, 16, 0, 0, 30, 3, 300,
+values (30031, 'Goblin Shaman', 2, 500280, 130202, 22, 22, 0, 0, 30, 3, 300,
   1, 2, 4, 0, 1, 20, 50, 1,
-  1, 7, 1, 0, 2, 2, 2, 1, 104);
+  1, 7, 1, 0, 3, 3, 2, 1, 104);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_axe,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
 values (30032, 'Goblin Chief', 2, 500281, 130203, 26, 26, 0, 0, 60, 4, 500,
   4, 2, 1, 0, 3, 10, 2,
-  1, 7, 1, 1, 3, 3, 1, 1, 104);
+  1, 7, 1, 1, 4, 3, 1, 1, 104);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_spear,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30033, 'Goblin Spearman', 2, 0, 130204, 11, 11, 0, 0, 8, 2, 90,
+values (30033, 'Goblin Spearman', 2, 0, 130204, 9, 9, 0, 0, 8, 2, 90,
   2, 2, 0, 0, 2, 0, 1,
   1, 7, 1, 0, 3, 3, 0, 0, 104);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
@@ -138,8 +138,7 @@ insert into creatures (id, template_id) values (30315, 30030);
 insert into creatures (id, template_id) values (30316, 30014);  -- the archer behind the chief's gate
 insert into creatures (id, template_id) values (30317, 30033);  -- and the spearman in its gap
 insert into creatures (id, template_id) values (30318, 30032);  -- Gritjaw, the chief
-insert into creatures (id, template_id) values (30319, 30033);  -- and his two spearmen
-insert into creatures (id, template_id) values (30320, 30033);
+insert into creatures (id, template_id) values (30319, 30033);  -- and his spearman
 insert into creatures (id, template_id) values (30321, 30035);  -- bats of the chasm
 insert into creatures (id, template_id) values (30322, 30035);
 
@@ -211,7 +210,6 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1316, 20, 30316, 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1316, 20, 30317, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1317, 20, 30318, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1317, 20, 30319, 1);
-insert into loc_cont (loc_id, ctype, cont_id, visible) values (1317, 20, 30320, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1318, 4, 20015, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1318, 5, 21302, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1319, 30, 40032, 1);  -- Brother Perrin, chained

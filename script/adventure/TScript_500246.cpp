@@ -14,8 +14,8 @@ public:
         TScriptCmd& cmd = Cmd();
         ShowMap(DeepsMapPicture, BreachTunnelPlace);
         cmd.PrintParagraph("The walls here were never cut by miners. They are gnawed, chipped out a fist at a time, "
-                           "and greasy at shoulder height where a thousand small bodies have rubbed past. The air "
-                           "comes up warm from below, and it stinks of smoke and goat.");
+                           "and greasy at shoulder height where a thousand small bodies have rubbed past. In the dust "
+                           "are goblin footprints by the hundred: going up light, coming back down heavy.");
         cmd.PrintParagraph("~<c:LIME>You begin a map of the tunnels on the back of a tally-sheet. It is on the map "
                            "tab.");
         cmd.AddJournalEntry("j_deeps", "j_deeps.txt");

@@ -12,9 +12,9 @@ public:
     {
         TScriptCmd& cmd = Cmd();
         MarkPartyInDeeps();
-        cmd.PrintParagraph("~<c:YELLOW>Daylight. After the deeps it hurts to look at. Goblin hand-holds are cut up "
-                           "the side of the shaft, and at the top, a long way up, heather nods against the sky. That "
-                           "is the way the hooded men went: up onto the Ashfang Slopes.");
+        cmd.PrintParagraph("~<c:YELLOW>Daylight. After the deeps it hurts to look at. You stand a long while only "
+                           "breathing it. The way up is here, and the hooded men went by it; the climb onto the "
+                           "slopes waits for you at the top of the hand-holds.");
         cmd.AddJournalEntry("j_daylight_shaft", "j_daylight_shaft.txt");
         return 1;
     }

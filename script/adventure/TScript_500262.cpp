@@ -1,5 +1,5 @@
 // The Chief's Hall: Gritjaw, chief of the Ashfang goblins, on his throne of
-// pit-props, with his two spearmen.
+// pit-props, with his spearman.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/DeepsScripts.h"
