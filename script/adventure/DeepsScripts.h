@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "script/ScriptObject.h"
 #include "script/adventure/TownMap.h"
-
-class TScriptObject;
 
 // The map the party draws for itself from the breach down.
 inline constexpr TMapPicture DeepsMapPicture{"deeps", "map_goblin_deeps.bmp", "The Goblin Deeps"};
@@ -75,3 +74,30 @@ void FightInTheDeeps(const std::string& scene, const std::string& cry);
 // The chief's prisoner, heard of from the pens or the midden: the quest to find
 // him opens once, with its ring on the map.
 void AskAfterTheCaptive();
+
+// A place of the deeps: a night there is a risk of its own, and each visit
+// moves the party's dot.
+class TDeepsPlace : public TScriptObject {
+public:
+    int32_t OnRest() override
+    {
+        RestInTheDeeps(this);
+        return 1;
+    }
+
+    int32_t OnEnter() override
+    {
+        MarkPartyInDeeps();
+        return -1;
+    }
+};
+
+// An edge of the warren: only its nights are shared.
+class TWarrenEdge : public TScriptObject {
+public:
+    int32_t OnRest() override
+    {
+        RestInTheDeeps(this);
+        return 1;
+    }
+};

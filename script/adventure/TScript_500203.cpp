@@ -6,14 +6,8 @@
 
 namespace {
 
-class TScript_500203 : public TScriptObject {
+class TScript_500203 : public TDeepsPlace {
 public:
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
     int32_t OnEnter() override
     {
         MarkPartyInDeeps();

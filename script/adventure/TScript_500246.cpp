@@ -7,7 +7,7 @@
 
 namespace {
 
-class TScript_500246 : public TScriptObject {
+class TScript_500246 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -20,18 +20,6 @@ public:
                            "tab.");
         cmd.AddJournalEntry("j_deeps", "j_deeps.txt");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500247 : public TScriptObject {
+class TScript_500247 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -19,18 +19,6 @@ public:
                             "a warning down into the warren. Nothing answers it. Yet.",
                             "The goblins come at you!");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500248 : public TScriptObject {
+class TScript_500248 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -15,18 +15,6 @@ public:
                              "the crossing someone has scratched a circle with a flame inside it, burning downwards, "
                              "and the goblins have hung it with offerings: a miner's cap, a lamp, a boot.");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

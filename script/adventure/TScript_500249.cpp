@@ -6,19 +6,13 @@
 
 namespace {
 
-class TScript_500249 : public TScriptObject {
+class TScript_500249 : public TWarrenEdge {
 public:
     int32_t OnFirstEnter() override
     {
         MarkPartyInDeeps();
         Cmd().PrintParagraph("Every step of the stair is a different height, made for legs shorter than yours. Below, "
                              "firelight moves on the walls, and you hear goblin voices squabbling over something.");
-        return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
         return 1;
     }
 };

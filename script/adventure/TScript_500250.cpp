@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500250 : public TScriptObject {
+class TScript_500250 : public TWarrenEdge {
 public:
     int32_t OnFirstEnter() override
     {
@@ -18,12 +18,6 @@ public:
             FightInTheDeeps("The roof is furred with sleeping bats. Your light wakes them, and the whole roof drops "
                             "toward you at once.",
                             "The bats attack!");
-        return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
         return 1;
     }
 };

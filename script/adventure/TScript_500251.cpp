@@ -22,7 +22,7 @@ constexpr TWetPlace WetPlaces[] = {
                   "never found the way out again."},
 };
 
-class TScript_500251 : public TScriptObject {
+class TScript_500251 : public TWarrenEdge {
 public:
     int32_t OnFirstEnter() override
     {
@@ -31,12 +31,6 @@ public:
         for (const TWetPlace& place : WetPlaces)
             if (place.Location == here)
                 Cmd().PrintParagraph(place.Seen);
-        return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
         return 1;
     }
 };

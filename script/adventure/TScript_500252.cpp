@@ -6,19 +6,13 @@
 
 namespace {
 
-class TScript_500252 : public TScriptObject {
+class TScript_500252 : public TWarrenEdge {
 public:
     int32_t OnFirstEnter() override
     {
         MarkPartyInDeeps();
         Cmd().PrintParagraph("The crawl is worn smooth by goblin knees. Halfway along it you smell it: heather, and "
                              "rain, and sheep. After the deeps it is like a drink of water.");
-        return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
         return 1;
     }
 };

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500253 : public TScriptObject {
+class TScript_500253 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -14,18 +14,6 @@ public:
                         "slept with its knife in its fist.",
                         "The goblins tumble out of their burrows!");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

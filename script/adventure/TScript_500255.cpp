@@ -7,7 +7,7 @@
 
 namespace {
 
-class TScript_500255 : public TScriptObject {
+class TScript_500255 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -21,18 +21,6 @@ public:
                         "dripping.",
                         "The midden grubs come at you!");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

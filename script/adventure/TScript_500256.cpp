@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500256 : public TScriptObject {
+class TScript_500256 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -16,18 +16,6 @@ public:
                                  : "Faces come to the bars of the nearest pen: grey with rock-dust, hollow-eyed, "
                                    "human. Somebody says, very quietly, \"Lamps. Those are lamps.\"");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500257 : public TScriptObject {
+class TScript_500257 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -15,18 +15,6 @@ public:
                              "not. Below, a voice is chanting, high and nasal, and the smoke that comes up the passage "
                              "smells of burnt hair.");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500258 : public TScriptObject {
+class TScript_500258 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -15,18 +15,6 @@ public:
                         "behind it leans over and burns downwards.",
                         "The shaman and its guards attack!");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500259 : public TScriptObject {
+class TScript_500259 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -17,18 +17,6 @@ public:
                            "slopes waits for you at the top of the hand-holds.");
         cmd.AddJournalEntry("j_daylight_shaft", "j_daylight_shaft.txt");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500260 : public TScriptObject {
+class TScript_500260 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -15,18 +15,6 @@ public:
                              "and glowing at the cracks. This is grey, and cold, and dead as slate. The goblins have "
                              "beaten some of it to powder, as if trying to find where the fire went.");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

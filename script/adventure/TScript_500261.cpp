@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500261 : public TScriptObject {
+class TScript_500261 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -14,18 +14,6 @@ public:
                         "already drawing.",
                         "The chief's guards attack!");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500262 : public TScriptObject {
+class TScript_500262 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -15,18 +15,6 @@ public:
                         "notched cleaver out of the arm of his throne and comes down the steps.",
                         "The goblin chief attacks!");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -13,7 +13,7 @@ void FeelTheDraught()
                              "the heaped plunder, but the plunder is heaped to the roof.");
 }
 
-class TScript_500263 : public TScriptObject {
+class TScript_500263 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -22,12 +22,6 @@ public:
                              "bolt of dyed cloth, a church candlestick, a child's wooden horse. On top of it all, "
                              "where the chief could see it from his throne, an iron disc hangs on a thong.");
         FeelTheDraught();
-        return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
         return 1;
     }
 

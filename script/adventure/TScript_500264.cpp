@@ -6,7 +6,7 @@
 
 namespace {
 
-class TScript_500264 : public TScriptObject {
+class TScript_500264 : public TDeepsPlace {
 public:
     int32_t OnFirstEnter() override
     {
@@ -14,18 +14,6 @@ public:
         Cmd().PrintParagraph("You drag the cart-wheel aside. A man in the rags of a grey temple habit shrinks back "
                              "against the wall, chained by one ankle, and throws up an arm against your light.");
         return 1;
-    }
-
-    int32_t OnRest() override
-    {
-        RestInTheDeeps(this);
-        return 1;
-    }
-
-    int32_t OnEnter() override
-    {
-        MarkPartyInDeeps();
-        return -1;
     }
 };
 

@@ -104,6 +104,8 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TScriptObject", {}},
     {"TCombatTactic", {}},
     {"TQuaffWhenHurt", {"CombatTurn"}},
+    {"TDeepsPlace", {"OnRest", "OnEnter"}},
+    {"TWarrenEdge", {"OnRest"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides

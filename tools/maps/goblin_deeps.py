@@ -7,7 +7,7 @@ Run from the repository's root: tools/maps/goblin_deeps.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, label, polyline
+from mapdraw import CELL_H, CELL_W, centre, draw, place_dots, place_names, polyline
 
 COLUMNS, ROWS = 10, 7
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -124,21 +124,11 @@ def ways():
     return parts
 
 
-def labels():
-    texts = []
-    for text, place, dx, dy in LABELS:
-        x, y = centre(*PLACES[place])
-        texts.append(label(text, x + dx, y + dy))
-    return texts
-
-
 def main():
     rng = random.Random(1301)
     parts = rock(rng) + chasm() + ways() + caves() + landmarks()
-    for row, column in PLACES.values():
-        x, y = centre(row, column)
-        parts.append('<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % (x, y))
-    parts += labels()
+    parts += place_dots(PLACES)
+    parts += place_names(PLACES, LABELS)
     draw(OUT, COLUMNS, ROWS, parts)
 
 

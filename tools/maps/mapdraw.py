@@ -29,6 +29,21 @@ def label(text, x, y):
             'paint-order="stroke">%s</text>' % (x, y, text.replace("'", "&#8217;")))
 
 
+def place_names(places, names):
+    """The labels (text, place, dx, dy), each set off from its place's middle."""
+    texts = []
+    for text, place, dx, dy in names:
+        x, y = centre(*places[place])
+        texts.append(label(text, x + dx, y + dy))
+    return texts
+
+
+def place_dots(places):
+    """A small dot in the middle of every location's cell."""
+    return ['<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % centre(row, column)
+            for row, column in places.values()]
+
+
 def read_png(data):
     # rsvg-convert writes 8-bit RGB, or RGBA where anything is transparent, not interlaced.
     width, height, depth, colour = struct.unpack(">IIBB", data[16:26])

@@ -6,7 +6,7 @@ Run from the repository's root: tools/maps/whisperwood.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, label, polyline
+from mapdraw import CELL_H, CELL_W, centre, draw, place_dots, place_names, polyline
 
 COLUMNS, ROWS = 10, 6
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -148,24 +148,14 @@ def landmarks():
     return marks
 
 
-def labels():
-    texts = []
-    for text, place, dx, dy in LABELS:
-        x, y = centre(*PLACES[place])
-        texts.append(label(text, x + dx, y + dy))
-    return texts
-
-
 def main():
     rng = random.Random(1102)
     parts = forest(rng) + slopes(rng) + water(rng)
     parts += [way(track, 3, "#a8946a") for track in TRACKS]
     parts.append(way(ROAD, 6, "#c8b482"))
     parts += landmarks()
-    for row, column in PLACES.values():
-        x, y = centre(row, column)
-        parts.append('<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % (x, y))
-    parts += labels()
+    parts += place_dots(PLACES)
+    parts += place_names(PLACES, LABELS)
     draw(OUT, COLUMNS, ROWS, parts)
 
 
