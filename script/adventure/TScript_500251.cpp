@@ -15,8 +15,8 @@ struct TWetPlace {
 constexpr TWetPlace WetPlaces[] = {
     {FungusGrotto, "The fungus gives a cold green light of its own, enough to see by. Goblin feet have trodden paths "
                    "between the caps, and somebody has been cutting the pale ones and leaving the red."},
-    {DrippingCave, "Water runs down the east wall and away through a crack in the west one, too narrow to see into. "
-                   "Air moves in the crack. There is room beyond it."},
+    {DrippingCave, "You put your hand into the crack. Cold air breathes out of it, and somewhere beyond, water is "
+                   "falling into still water. There is room in there."},
     {SunlessPool, "You squeeze out of the crack onto the shore of a black pool. On the shingle lies a pack, rotted "
                   "through, beside what is left of the man who carried it. He came in this way a long time ago, and "
                   "never found the way out again."},
