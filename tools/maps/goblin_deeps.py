@@ -31,10 +31,11 @@ TUNNELS = [
     ["bones", "shaman"],
     ["crossing", "pens"],
     ["cell", "hall", "hoard"],
-    ["hoard", "crawl", "shaft"],
+    ["crawl", "shaft"],
 ]
-# Ways with no compass direction, and the scree chute that filled.
-CRACKS = [["dripping", "pool"], ["pens", "shaman"], ["stair", "midden"]]
+# Ways with no compass direction, the scree chute that filled and the crawl
+# behind the hoard, found late.
+CRACKS = [["dripping", "pool"], ["pens", "shaman"], ["stair", "midden"], ["hoard", "crawl"]]
 
 LABELS = [
     ("Breach", "breach", 0, -14),
