@@ -105,6 +105,8 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TCombatTactic", {}},
     {"TQuaffWhenHurt", {"CombatTurn"}},
     {"TDarkTunnelScript", {"OnEnter", "OnExit"}},
+    {"TDeepsPlace", {"OnRest", "OnEnter"}},
+    {"TWarrenEdge", {"OnRest"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides

@@ -29,16 +29,24 @@ def label(text, x, y):
             'paint-order="stroke">%s</text>' % (x, y, text.replace("'", "&#8217;")))
 
 
+def place_names(places, names):
+    """The labels (text, place, dx, dy), each set off from its place's middle."""
+    texts = []
+    for text, place, dx, dy in names:
+        x, y = centre(*places[place])
+        texts.append(label(text, x + dx, y + dy))
+    return texts
+
+
+def place_dots(places):
+    """A small dot in the middle of every location's cell."""
+    return ['<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % centre(row, column)
+            for row, column in places.values()]
+
+
 def places_and_labels(places, labels):
     """A small dot on every place's cell, and the names set beside their cells."""
-    parts = []
-    for row, column in places.values():
-        x, y = centre(row, column)
-        parts.append('<circle cx="%d" cy="%d" r="3" fill="#e8dcb8" stroke="#5a4a30"/>' % (x, y))
-    for text, place, dx, dy in labels:
-        x, y = centre(*places[place])
-        parts.append(label(text, x + dx, y + dy))
-    return parts
+    return place_dots(places) + place_names(places, labels)
 
 
 def way(places, names, width, colour):
