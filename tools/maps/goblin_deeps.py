@@ -7,7 +7,7 @@ Run from the repository's root: tools/maps/goblin_deeps.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, way
+from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way
 
 COLUMNS, ROWS = 10, 7
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -54,13 +54,8 @@ LABELS = [
 
 
 def rock(rng):
-    shapes = ['<rect width="%d" height="%d" fill="#1c1814"/>' % (WIDTH, HEIGHT)]
     greys = ["#231e19", "#2a241e", "#191512", "#2f2822", "#211c17"]
-    for _ in range(700):
-        x, y = rng.uniform(0, WIDTH), rng.uniform(0, HEIGHT)
-        shapes.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="%s"/>'
-                      % (x, y, rng.uniform(3, 9), rng.choice(greys)))
-    return shapes
+    return speckled_ground(rng, WIDTH, HEIGHT, "#1c1814", greys, 700, 3, 9)
 
 
 def chasm():

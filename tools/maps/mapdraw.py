@@ -29,6 +29,16 @@ def label(text, x, y):
             'paint-order="stroke">%s</text>' % (x, y, text.replace("'", "&#8217;")))
 
 
+def speckled_ground(rng, width, height, ground, colours, count, smallest, largest):
+    """A ground colour strewn with count round blots of the given colours: trees, rock."""
+    shapes = ['<rect width="%d" height="%d" fill="%s"/>' % (width, height, ground)]
+    for _ in range(count):
+        x, y = rng.uniform(0, width), rng.uniform(0, height)
+        shapes.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="%s"/>'
+                      % (x, y, rng.uniform(smallest, largest), rng.choice(colours)))
+    return shapes
+
+
 def place_names(places, names):
     """The labels (text, place, dx, dy), each set off from its place's middle."""
     texts = []

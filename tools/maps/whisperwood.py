@@ -6,7 +6,7 @@ Run from the repository's root: tools/maps/whisperwood.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, polyline, way
+from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way
 
 COLUMNS, ROWS = 10, 6
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -55,13 +55,8 @@ LABELS = [
 
 
 def forest(rng):
-    shapes = ['<rect width="%d" height="%d" fill="#284c2a"/>' % (WIDTH, HEIGHT)]
     greens = ["#2f5a31", "#356437", "#2a5030", "#3b6b3a", "#24462a"]
-    for _ in range(900):
-        x, y = rng.uniform(0, WIDTH), rng.uniform(0, HEIGHT)
-        shapes.append('<circle cx="%.1f" cy="%.1f" r="%.1f" fill="%s"/>'
-                      % (x, y, rng.uniform(3, 7), rng.choice(greens)))
-    return shapes
+    return speckled_ground(rng, WIDTH, HEIGHT, "#284c2a", greens, 900, 3, 7)
 
 
 def slopes(rng):
