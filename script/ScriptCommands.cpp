@@ -15,6 +15,7 @@
 #include "rules/Death.h"
 #include "rules/Effects.h"
 #include "rules/ShopSession.h"
+#include "script/ScriptObject.h"
 #include "session/Choices.h"
 #include "session/GameClient.h"
 #include "session/Party.h"
@@ -170,6 +171,20 @@ bool PartyHasItem(int64_t id)
     for (int slot = 1; slot <= MaxPartySize; ++slot)
         if (FindBackpackItem(id, MainForm().Member(slot)))
             return true;
+    return false;
+}
+
+bool TakeFromParty(int64_t id)
+{
+    TScriptCmd& cmd = Cmd();
+    for (int32_t slot = 1; slot <= MaxPartySize; ++slot) {
+        TScriptSender holder;
+        holder.Object = cmd.PartyMember(slot);
+        if (!FindBackpackItem(id, dynamic_cast<const TCreature*>(holder.Object)))
+            continue;
+        holder.TakeItem(id);
+        return true;
+    }
     return false;
 }
 

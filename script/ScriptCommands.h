@@ -93,3 +93,5 @@ void ShowSingleChoice(const std::string& text, TScriptObject* script);
 // Backpack slot 1..15 of the first item with this id or template id; 0 for none.
 int32_t FindBackpackItem(int64_t id, const TCreature* creature);
 bool PartyHasItem(int64_t id);
+// True, with the item taken from whichever member carries it in the backpack.
+bool TakeFromParty(int64_t id);

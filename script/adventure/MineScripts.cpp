@@ -1,24 +1,8 @@
 #include "script/adventure/MineScripts.h"
 
-#include "app/MainForm.h"
-#include "rules/Creature.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptObject.h"
 #include "script/adventure/StoryFlags.h"
-
-bool TakeFromParty(int64_t itemId)
-{
-    TScriptCmd& cmd = Cmd();
-    for (int32_t slot = 1; slot <= MaxPartySize; ++slot) {
-        TScriptSender holder;
-        holder.Object = cmd.PartyMember(slot);
-        if (!FindBackpackItem(itemId, dynamic_cast<const TCreature*>(holder.Object)))
-            continue;
-        holder.TakeItem(itemId);
-        return true;
-    }
-    return false;
-}
 
 int32_t TDarkTunnelScript::OnEnter()
 {

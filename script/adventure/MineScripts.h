@@ -57,10 +57,6 @@ inline constexpr const char* CounterDyingMinerSpoke = "dying_miner_spoke";
 // Set when the fourth shift has come out from behind its props.
 inline constexpr const char* CounterMinersFreed = "miners_freed";
 
-// True, with the item taken from whoever carries it, when a member has it in
-// the backpack.
-bool TakeFromParty(int64_t itemId);
-
 // A tunnel past the last of the ember-lamps: only WayBack may be taken without a
 // light.
 struct TDarkTunnel {
