@@ -107,6 +107,8 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TDarkTunnelScript", {"OnEnter", "OnExit"}},
     {"TDeepsPlace", {"OnRest", "OnEnter"}},
     {"TWarrenEdge", {"OnRest"}},
+    {"TCryptCamp", {"OnRest", "OnEnter"}},
+    {"TCryptRest", {"OnRest"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides
