@@ -106,9 +106,9 @@ insert into area_data (area_id, x, y, img_idx, color, draw) values (6, 4, 5, 0, 
 -- door when its lock gives. The slot in the ossuary's wall has no compass
 -- direction.
 -- The Sealed Doors
-insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1502, 1501, 'down through the doors', 10, 0);
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1502, 1501, 'in through the doors', 11, 0);
 -- The Stair of Ashes
-insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1501, 1502, 'up to the doors', 9, 1);
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1501, 1502, 'out through the doors', 12, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1503, 1502, 'down into the nave', 3, 1);
 -- The Flooded Nave
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1502, 1503, 'the stair of ashes', 1, 1);
@@ -166,7 +166,7 @@ insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (151
 -- The Desecrated Chapel
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1511, 1512, 'the processional way', 1, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1513, 1512, 'the priests'' tombs', 4, 1);
-insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1519, 1512, 'the cult''s shrine', 2, 1);
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1519, 1512, 'the cult''s shrine', 2, 0);
 -- The Priests' Tombs
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1512, 1513, 'the chapel', 2, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1515, 1513, 'the embalmers'' room', 1, 1);

@@ -1,5 +1,5 @@
 -- What lies, stands and waits in the Sunken Crypt: the crypt's restless dead
--- and its bone warden, the Hollow Flame's cultists and its three champions,
+-- and the bone warden chained behind the stair, the Hollow Flame's cultists and its three champions,
 -- the sisters' ghost, a cultist who has had enough, the pilgrims the cult
 -- keeps for its altar, the inscriptions, the altar, the holy water of the font,
 -- the iron door, the high priest's sarcophagus and the Sunstone inside it.
@@ -10,10 +10,10 @@
 -- special uses 125..129.
 
 -- ---------------------------------------------------------------- damage
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (150, '1d6', 2, -1, -1, 0);  -- a cultist's sickle
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (151, '1d4', 3, -1, -1, 0);  -- the crypt dead's fists
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (152, '1d8', 3, -1, -1, 0);  -- the bone warden's mace
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (153, '1d8', 5, -1, -1, 1);  -- an ember-steel blade
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (150, '1d3', 2, -1, -1, 0);  -- a cultist's sickle
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (151, '1d3', 3, -1, -1, 0);  -- the crypt dead's fists
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (152, '1d6', 3, -1, -1, 0);  -- the bone warden's mace
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (153, '1d4', 5, -1, -1, 0);  -- an ember-steel blade
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (154, '1d6', 5, -1, -1, 0);  -- the censer's smoke, on the dead
 
 -- ---------------------------------------------------------------- special uses
@@ -31,7 +31,7 @@ values (21072, 'The Sisters'' Tablet', 1, 1, 0, 0, '', 1, 500230, 150223, 0, 0, 
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21073, 'The Altar of Ashara', 1, 1, 0, 0, '', 1, 500277, 150224, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
-values (21074, 'Crypt Key', 20, 1, 0, 0, '', 0, 0, 150225, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+values (21074, 'Sexton''s Keys', 20, 1, 0, 0, '', 0, 0, 150225, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21075, 'Ring of the Sisters', 13, 0, 0, 0, '', 0, 500273, 150226, 120, 10, 0, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
@@ -78,37 +78,37 @@ insert into weapons (id, template_id) select id, id from weapon_templates where 
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30050, 'Crypt Dead', 1, 0, 150201, 10, 10, 0, 0, 0, 2, 80,
+values (30050, 'Crypt Dead', 1, 0, 150201, 8, 8, 0, 0, 0, 2, 80,
   2, 0, 0, 0, 2, 100, 0,
   1, 8, 1, 0, 2, 4, 0, 0, 151);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30051, 'Bone Warden', 1, 0, 150202, 18, 18, 0, 0, 0, 3, 200,
+values (30051, 'Bone Warden', 1, 0, 150202, 14, 14, 0, 0, 0, 3, 200,
   3, 1, 0, 0, 3, 100, 0,
   1, 8, 1, 0, 3, 4, 0, 0, 152);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30052, 'Hollow Flame Acolyte', 2, 0, 150203, 10, 10, 0, 0, 12, 2, 90,
+values (30052, 'Hollow Flame Acolyte', 2, 0, 150203, 8, 8, 0, 0, 12, 2, 90,
   2, 2, 1, 1, 1, 0, 0,
   1, 7, 1, 0, 2, 2, 1, 1, 150);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, res_fire, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30053, 'Champion of Ash', 2, 500291, 150204, 24, 24, 0, 0, 40, 4, 450,
+values (30053, 'Champion of Ash', 2, 500291, 150204, 27, 27, 0, 0, 40, 4, 450,
   3, 2, 1, 1, 3, 10, 50, 0,
   1, 8, 1, 0, 4, 3, 1, 1, 153);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, res_fire, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30054, 'Champion of Smoke', 2, 500292, 150205, 24, 24, 0, 0, 40, 4, 450,
+values (30054, 'Champion of Smoke', 2, 500292, 150205, 27, 27, 0, 0, 40, 4, 450,
   2, 3, 2, 1, 3, 10, 50, 0,
   1, 7, 1, 0, 3, 4, 1, 1, 153);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, res_fire, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30055, 'Champion of Embers', 2, 500293, 150206, 28, 28, 0, 0, 60, 5, 600,
+values (30055, 'Champion of Embers', 2, 500293, 150206, 27, 27, 0, 0, 60, 5, 600,
   3, 2, 1, 1, 4, 10, 50, 0,
   1, 8, 1, 0, 4, 4, 1, 1, 153);
 
@@ -136,7 +136,6 @@ insert into creatures (id, template_id) values (30504, 30052);  -- and the acoly
 insert into creatures (id, template_id) values (30505, 30054);  -- the Champion of Smoke, at the altar
 insert into creatures (id, template_id) values (30506, 30052);  -- and the acolyte who tends it
 insert into creatures (id, template_id) values (30507, 30055);  -- the Champion of Embers, in the champions' hall
-insert into creatures (id, template_id) values (30508, 30051);  -- and the bone warden the cult has bound to the hall
 
 -- ---------------------------------------------------------------- people
 insert into npc_templates (id, name, script_id, desc_id) values (40050, 'Idris Vane', 500269, 150211);
@@ -161,7 +160,7 @@ insert into items (id, template_id) values (21501, 21070);  -- holy water in the
 insert into items (id, template_id) values (21502, 21071);  -- the founding stone in the hall of inscriptions
 insert into items (id, template_id) values (21503, 21072);  -- the sisters' tablet in the priests' tombs
 insert into items (id, template_id) values (21504, 21073);  -- the altar in the chapel
-insert into items (id, template_id) values (21505, 21074);  -- the crypt key in the acolyte's locker
+insert into items (id, template_id) values (21505, 21074);  -- the sexton's keys in the acolyte's locker
 insert into items (id, template_id) values (21506, 21075);  -- the ring in the sisters' crypt
 insert into items (id, template_id) values (21507, 21076);  -- the pilgrim's shell in the embalmer's chest
 insert into items (id, template_id) values (21508, 21077);  -- the censer in the embalmer's chest
@@ -202,4 +201,3 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1515, 4, 20027, 1
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1515, 30, 40050, 1);   -- Idris Vane, hiding among the jars
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1518, 5, 21506, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1521, 20, 30507, 1);
-insert into loc_cont (loc_id, ctype, cont_id, visible) values (1521, 20, 30508, 1);

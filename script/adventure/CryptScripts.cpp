@@ -43,7 +43,7 @@ const TCryptNight Places[] = {
      &CryptMapPicture}},
     {ProcessionalWay, {{4, 3}, 67, "Something walks the pillars, but it does not find you. The party rests.",
      CryptDead, 2, DeadRise, &CryptMapPicture}},
-    {DesecratedChapel, {DesecratedChapelPlace, 50, "The altar smokes, and nothing else moves. The party rests.",
+    {DesecratedChapel, {DesecratedChapelPlace, 50, "Nothing comes into the chapel all night. The party rests.",
      Acolyte, 2, AcolytesCome, &CryptMapPicture}},
     {PriestsTombs, {{5, 2}, 50, "The priests sleep on in their niches. The party rests.", CryptDead, 2, DeadRise,
      &CryptMapPicture}},

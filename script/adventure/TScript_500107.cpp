@@ -16,9 +16,10 @@ constexpr int32_t PartySlots = 6;
 constexpr int32_t PiercingDamage = 2;
 
 // One trapped place, by its location: its counter is set once the trap is
-// found or has sprung.
+// found or has sprung. Finding it takes Find Traps of at least Needed.
 struct TTrappedPlace {
     int64_t Location;
+    int32_t Needed;
     const char* Counter;
     const char* FirstSight;
     const char* Springs;
@@ -29,7 +30,7 @@ struct TTrappedPlace {
 };
 
 const TTrappedPlace Places[] = {
-    {1006, "watchtower_wire_found",
+    {1006, 2, "watchtower_wire_found",
      "When the door swings to behind you, the draught through the doorway hums on one thin note, as if something "
      "were strung taut across it.",
      "Something snags at your ankle as you step through the doorway. Up under the roof-hatch a bell clangs, once, "
@@ -38,7 +39,7 @@ const TTrappedPlace Places[] = {
      "crack to a bell under the roof-hatch. Whoever swept this floor wanted to know who left in a hurry. A careful "
      "knife takes care of it.",
      30005, 1},
-    {1502, "crypt_stair_stone_found",
+    {1502, 1, "crypt_stair_stone_found",
      "Halfway down, the ash on one step lies smoother than on the others, as if someone had swept it and sifted it "
      "back.",
      "A step sinks under your boot as you leave the stair. Deep in the wall a chain runs out with a long rattle, "
@@ -46,14 +47,14 @@ const TTrappedPlace Places[] = {
      "finds a pressure-stone under the ash of the seventh step, chained to something that waits behind the wall "
      "to be let loose. A wedge under the stone disarms it; nothing will spring now.",
      30051, 1},
-    {1511, "crypt_dart_plate_found",
+    {1511, 1, "crypt_dart_plate_found",
      "The pillars along the way are pierced with little holes at knee height, in rows, like the holes of a flute.",
      "A plate clicks under your feet at the end of the way, and the pillars hiss: darts fly out of the holes at "
      "knee height, and every one of you comes through with a leg full of them.",
      "finds the tread-plate at the end of the way, strung to dart-tubes in the pillars. With the plate wedged and "
      "the tubes stuffed with rags, the trap is disarmed.",
      0, 0, "1d3"},
-    {1524, "crypt_well_cord_found",
+    {1524, 1, "crypt_well_cord_found",
      "A cord is strung low across the well's lip, grey with dust, and it does not look as old as the dust.",
      "Your foot catches the cord as you go. A basket of bones tips over the lip and rattles down the shaft, and "
      "far below, something answers it and starts to climb.",
@@ -110,7 +111,7 @@ public:
     int32_t OnFindTraps() override
     {
         const TTrappedPlace* trap = PlaceHere();
-        return trap && FindTrap(SenderProxy, trap->Counter, trap->Finding) ? 1 : -1;
+        return trap && FindTrap(SenderProxy, trap->Counter, trap->Finding, trap->Needed) ? 1 : -1;
     }
 };
 

@@ -15,19 +15,28 @@ public:
         Cmd().PrintParagraph("In the middle of the doors, where a handle should be, a round socket is sunk into the "
                              "bronze, and around it runs a ring of letters: ~<i>By the town's hand, and no other.~<> "
                              "The socket is the size and shape of the Mayor's Seal.");
+        TryTheSeal();
         return 1;
     }
 
     int32_t OnEnter() override
     {
-        TScriptCmd& cmd = Cmd();
         MarkPartyOnMap(CryptMapPicture, SealedDoorsPlace);
+        TryTheSeal();
+        return -1;
+    }
+
+private:
+    // The doors open once, to a party carrying the seal.
+    static void TryTheSeal()
+    {
+        TScriptCmd& cmd = Cmd();
         if (cmd.GetCounter(CounterCryptDoorsOpen) > 0)
-            return -1;
+            return;
         if (!PartyHasItem(MayorsSealTemplate)) {
             cmd.PrintParagraph("The doors do not move for shoulders or for crowbars. Whoever opens them will need the "
                                "Mayor's Seal.");
-            return -1;
+            return;
         }
         cmd.ChangeCounter(CounterCryptDoorsOpen, true);
         cmd.PrintParagraph("~<c:YELLOW>You press the Mayor's Seal into the socket. It fits as if it had been cut for "
@@ -37,7 +46,6 @@ public:
         cmd.AddJournalEntry("j_crypt_doors", "j_crypt_doors.txt");
         cmd.AddQuest(QuestCrypt, "j_crypt.txt");
         MarkQuestGoalOnMap(CryptMapPicture, QuestCrypt, HeartStairPlace);
-        return -1;
     }
 };
 

@@ -23,15 +23,15 @@ public:
                        "mayor, and lay down here to sleep. I did not sleep well.");
         });
         cmd.AddChoice(0, "Goodbye.", "", [] { Maelis.Say("Sun over you."); });
-        cmd.AddChoice(1, "What has the cult done?", "2", [] {
+        cmd.AddChoice(1, "What has the cult done?", "2,3", [] {
             Maelis.Say("They have fouled our altar. It was made to hold the sun's light down upon the sleeper. "
                        "Fouled, it feeds the sleeper instead, and the sleeper stirs.");
         });
-        cmd.AddChoice(2, "How can the altar be made clean?", "2", [] {
+        cmd.AddChoice(2, "How can the altar be made clean?", "3", [] {
             Maelis.Say("With water from this font. It is still blessed; I have seen to that. Take a flask from the "
                        "rim, and pour it on the altar.");
         });
-        cmd.AddChoice(2, "And the fire that sleeps?", "", [] {
+        cmd.AddChoice(3, "And the fire that sleeps?", "", [] {
             Maelis.Say("Its door is shut with a sun, and only a sun will open it. Aurelan, our high priest, took the "
                        "Sunstone into his tomb with him, past the iron door. The sexton kept the keys to both.");
         });

@@ -11,9 +11,9 @@ public:
     int32_t OnFirstEnter() override
     {
         MarkPartyInCrypt();
-        Cmd().PrintParagraph("The cult has not been in here. The dust on the floor is whole, and the sarcophagus in "
-                             "the middle of the round tomb is shut and locked, a sun carved on its lid with its rays "
-                             "worn smooth by the hands of pilgrims long dead.");
+        Cmd().PrintParagraph("Nobody has touched the sarcophagus since the sisters closed it. Its lock is a brass "
+                             "sun set in the stone at its foot, with the keyhole at the sun's heart, and the rays "
+                             "carved round the lid are worn smooth by the hands of pilgrims long dead.");
         return 1;
     }
 };
