@@ -1,8 +1,9 @@
 -- What lies, stands and waits in the Sunken Crypt: the crypt's restless dead
--- and the bone warden chained behind the stair, the Hollow Flame's cultists and its three champions,
--- the sisters' ghost, a cultist who has had enough, the pilgrims the cult
--- keeps for its altar, the inscriptions, the altar, the holy water of the font,
--- the iron door, the high priest's sarcophagus and the Sunstone inside it.
+-- and the bone warden chained behind the stair, the Hollow Flame's acolytes
+-- and its three champions, the sisters' ghost, a cultist who has had enough,
+-- the pilgrims the cult keeps for its altar, the inscriptions, the altar, the
+-- holy water of the font, the iron door, the high priest's sarcophagus and the
+-- Sunstone inside it.
 --
 -- Creature kinds 30050..30059 with their base rows, placed 30501..30549; people
 -- 40050..40059; items 21070..21079, weapons 22035..22039, containers

@@ -100,6 +100,12 @@ void FightInTheCrypt(const std::string& scene, const std::string& cry)
         FightOnEntry(place->Night.Place, scene, cry, CryptMapPicture);
 }
 
+void MoveCryptGoal(TTownPlace place)
+{
+    ClearQuestGoalOnMap(CryptMapPicture, QuestCrypt);
+    MarkQuestGoalOnMap(CryptMapPicture, QuestCrypt, place);
+}
+
 void IdentifyRelic(TScriptObject* script, const std::string& finding)
 {
     Cmd().PrintParagraph(script->SenderProxy.GetName() + " " + finding);

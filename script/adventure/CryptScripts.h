@@ -71,6 +71,8 @@ void MarkPartyInCrypt();
 void RestInTheCrypt(TScriptObject* script);
 // A fight the place starts as the party walks in.
 void FightInTheCrypt(const std::string& scene, const std::string& cry);
+// The ring on the crypt's map moves to where the quest of the crypt goes next.
+void MoveCryptGoal(TTownPlace place);
 // A crypt relic's true nature, told as the member who holds it works it out;
 // the relic is known from then on.
 void IdentifyRelic(TScriptObject* script, const std::string& finding);

@@ -49,7 +49,7 @@ private:
         cmd.AddJournalEntry("j_crypt_purpose", "j_crypt_purpose.txt");
         if (cmd.GetCounter(CounterCultRevealed) > 0)
             cmd.CompleteQuest(QuestHollowFlame);
-        MarkQuestGoalOnMap(CryptMapPicture, QuestCrypt, DesecratedChapelPlace);
+        MoveCryptGoal(DesecratedChapelPlace);
     }
 };
 

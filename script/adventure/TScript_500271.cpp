@@ -4,15 +4,21 @@
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/CryptScripts.h"
+#include "script/adventure/KeyOrPicks.h"
 
 namespace {
 
 constexpr int32_t PersonHere = 30;
 // Set when the sarcophagus' lock has given.
 constexpr const char* CounterSarcophagusUnlocked = "crypt_sarcophagus_unlocked";
+// The sisters' masons made it to stay shut: a hard lock.
+constexpr TLockRules SarcophagusLock{SextonsKeysTemplate, CounterSarcophagusUnlocked, "the sarcophagus' lock",
+                                     "The sarcophagus", 3};
 
-class TScript_500271 : public TScriptObject {
+class TScript_500271 : public TKeyOrPicks {
 public:
+    TScript_500271() : TKeyOrPicks(SarcophagusLock) {}
+
     int32_t OnOpen() override
     {
         TScriptCmd& cmd = Cmd();
@@ -28,48 +34,21 @@ public:
         return 1;
     }
 
-    int32_t OnUnlock() override
-    {
-        if (AlreadyOpen())
-            return 1;
-        if (!PartyHasItem(SextonsKeysTemplate)) {
-            Cmd().PrintParagraph("None of the keys you carry will go into the sarcophagus' lock.");
-            return 1;
-        }
-        Unlock(SenderProxy.GetName() + " finds the smallest of the sexton's keys, worn bright with use. It turns, "
-                                       "and something heavy in the stone falls back.");
-        return 1;
-    }
-
-    int32_t OnPickLock() override
-    {
-        if (AlreadyOpen())
-            return 1;
-        const std::string name = SenderProxy.GetName();
-        const int32_t skill = SenderProxy.SkillValue("SK_PICK_LOCK");
-        // The sisters' masons made it to stay shut: a hard lock.
-        if (skill <= 0 || Cmd().RandomRange(1, 10) > 3 + skill) {
-            Cmd().PrintParagraph(name + " probes the sarcophagus' lock, but its old wards are cut too deep.");
-            return 1;
-        }
-        Unlock("Deep in the stone a ward gives under " + name + "'s picks, and the lid shifts a finger's breadth.");
-        return 1;
-    }
-
 private:
-    static bool AlreadyOpen()
+    std::string KeyTurns(const std::string& name) const override
     {
-        if (Cmd().GetCounter(CounterSarcophagusUnlocked) == 0)
-            return false;
-        Cmd().PrintParagraph("The sarcophagus is already unlocked.");
-        return true;
+        return name + " finds the smallest of the sexton's keys, worn bright with use. It turns, and something heavy "
+                      "in the stone falls back.";
     }
 
-    void Unlock(const std::string& how)
+    std::string PicksFail(const std::string& name) const override
     {
-        SelfProxy.Unlock();
-        Cmd().ChangeCounter(CounterSarcophagusUnlocked, true);
-        Cmd().PrintParagraph(how);
+        return name + " probes the sarcophagus' lock, but its old wards are cut too deep.";
+    }
+
+    std::string PicksOpen(const std::string& name) const override
+    {
+        return "Deep in the stone a ward gives under " + name + "'s picks, and the lid shifts a finger's breadth.";
     }
 };
 

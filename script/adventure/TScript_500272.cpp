@@ -4,56 +4,38 @@
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/CryptScripts.h"
+#include "script/adventure/KeyOrPicks.h"
 
 namespace {
 
-class TScript_500272 : public TScriptObject {
-public:
-    int32_t OnUnlock() override
-    {
-        if (AlreadyOpen())
-            return 1;
-        if (!PartyHasItem(SextonsKeysTemplate)) {
-            Cmd().PrintParagraph("None of the keys you carry will go into the iron door's lock.");
-            return 1;
-        }
-        Open(SenderProxy.GetName() + " tries the sexton's keys one after another. The fourth turns, and the iron "
-                                     "door swings back on the pillared way beyond.");
-        return 1;
-    }
+// A good lock, kept oiled by the cult: it wants a practised hand.
+constexpr TLockRules IronDoorLock{SextonsKeysTemplate, CounterIronDoorOpen, "the iron door's lock", "The iron door", 4};
 
-    int32_t OnPickLock() override
-    {
-        if (AlreadyOpen())
-            return 1;
-        const std::string name = SenderProxy.GetName();
-        const int32_t skill = SenderProxy.SkillValue("SK_PICK_LOCK");
-        // A good lock, kept oiled by the cult: it wants a practised hand.
-        if (skill <= 0 || Cmd().RandomRange(1, 10) > 4 + skill) {
-            Cmd().PrintParagraph(name + " works at the iron door's lock until the picks slip. It holds.");
-            return 1;
-        }
-        Open("The oiled wards give one by one under " + name + "'s picks, and the iron door swings back on the "
-             "pillared way beyond.");
-        return 1;
-    }
+class TScript_500272 : public TKeyOrPicks {
+public:
+    TScript_500272() : TKeyOrPicks(IronDoorLock) {}
 
 private:
-    static bool AlreadyOpen()
+    std::string KeyTurns(const std::string& name) const override
     {
-        if (Cmd().GetCounter(CounterIronDoorOpen) == 0)
-            return false;
-        Cmd().PrintParagraph("The iron door is already unlocked.");
-        return true;
+        return name + " tries the sexton's keys one after another. The fourth turns, and the iron door swings back "
+                      "on the pillared way beyond.";
     }
 
-    void Open(const std::string& how)
+    std::string PicksFail(const std::string& name) const override
     {
-        TScriptCmd& cmd = Cmd();
-        SelfProxy.Unlock();
-        cmd.ChangeCounter(CounterIronDoorOpen, true);
-        cmd.PrintParagraph(how);
-        cmd.ShowExit(IronDoor, ProcessionalWay, true);
+        return name + " works at the iron door's lock until the picks slip. It holds.";
+    }
+
+    std::string PicksOpen(const std::string& name) const override
+    {
+        return "The oiled wards give one by one under " + name + "'s picks, and the iron door swings back on the "
+               "pillared way beyond.";
+    }
+
+    void Opened() override
+    {
+        Cmd().ShowExit(IronDoor, ProcessionalWay, true);
     }
 };
 

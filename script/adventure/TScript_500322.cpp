@@ -28,6 +28,7 @@ public:
                            "out.");
         cmd.ShowExit(DesecratedChapel, CultsShrine, true);
         cmd.AddJournalEntry("j_crypt_altar", "j_crypt_altar.txt");
+        MoveCryptGoal(HeartStairPlace);
         return 1;
     }
 };

@@ -109,6 +109,7 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TWarrenEdge", {"OnRest"}},
     {"TCryptCamp", {"OnRest", "OnEnter"}},
     {"TCryptRest", {"OnRest"}},
+    {"TKeyOrPicks", {"OnUnlock", "OnPickLock"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides
