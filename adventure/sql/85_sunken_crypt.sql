@@ -6,8 +6,9 @@
 -- and the bell chamber above it, the cult's quarters and its cells. South, the
 -- iron door shuts off the processional way to the desecrated chapel and its
 -- altar, the priests' tombs, the high priest's tomb and the embalmers' room,
--- the sexton's cell and the charnel well, the cult's shrine, the flame gallery,
--- the champions' hall, and the heart stair that goes on down to the Ember Heart.
+-- the sexton's cell and the charnel well; behind the altar, once it is clean,
+-- the cult's shrine, the flame gallery, the champions' hall, and the heart
+-- stair that goes on down to the Ember Heart.
 --
 -- Locations 1501..1530, texts 150001..150299, journal texts 190050..190059.
 -- The map has 7 columns and 8 rows; mapX is the row and mapY the column.
@@ -101,10 +102,11 @@ insert into area_data (area_id, x, y, img_idx, color, draw) values (6, 7, 3, 0, 
 insert into area_data (area_id, x, y, img_idx, color, draw) values (6, 4, 4, 0, 4610650, 0);   -- the Sexton's Cell
 insert into area_data (area_id, x, y, img_idx, color, draw) values (6, 4, 5, 0, 4610650, 0);   -- the Charnel Well
 
--- Ways through the crypt (directions as in Cindervale). The way down through
+-- Ways through the crypt (directions as in Cindervale). The way in through
 -- the sealed doors shows itself to the Mayor's Seal; the way through the iron
--- door when its lock gives. The slot in the ossuary's wall has no compass
--- direction.
+-- door when its lock gives; the arch from the chapel to the cult's shrine when
+-- holy water has washed the altar clean. The slot in the ossuary's wall has no
+-- compass direction.
 -- The Sealed Doors
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1502, 1501, 'in through the doors', 11, 0);
 -- The Stair of Ashes
@@ -162,7 +164,6 @@ insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (151
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1524, 1523, 'the charnel well', 2, 1);
 -- The Charnel Well
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1523, 1524, 'the sexton''s cell', 4, 1);
-insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1519, 1524, 'down the well-stair', 8, 1);
 -- The Desecrated Chapel
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1511, 1512, 'the processional way', 1, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1513, 1512, 'the priests'' tombs', 4, 1);
@@ -175,7 +176,6 @@ insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (151
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1513, 1514, 'the priests'' tombs', 1, 1);
 -- The Cult's Shrine
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1512, 1519, 'the chapel', 4, 1);
-insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1524, 1519, 'up the well-stair', 5, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1520, 1519, 'the flame gallery', 3, 1);
 -- The Flame Gallery
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1519, 1520, 'the cult''s shrine', 1, 1);

@@ -29,8 +29,8 @@ PASSAGES = [
     ["font", "inscriptions", "nave"],
     ["inscriptions", "iron_door", "quarters", "cells"],
     ["processional", "embalmers", "tombs"],
-    ["processional", "sexton", "well", "shrine", "chapel"],
-    ["shrine", "gallery", "champions", "heart_stair"],
+    ["processional", "sexton", "well"],
+    ["chapel", "shrine", "gallery", "champions", "heart_stair"],
 ]
 # The slot between the ossuary's bone-stacks, with no compass direction.
 SLOTS = [["ossuary", "quarters"]]
@@ -43,10 +43,10 @@ LABELS = [
     ("Cells", "cells", 0, 20),
     ("Iron Door", "iron_door", 0, 20),
     ("Altar", "chapel", -4, 20),
-    ("Tomb", "high_tomb", 0, 20),
+    ("Tomb", "high_tomb", -10, 20),
     ("Sisters", "sisters", 0, -14),
     ("Shrine", "shrine", 14, -12),
-    ("Champions", "champions", -8, 20),
+    ("Champions", "champions", 16, 20),
     ("to the Heart", "heart_stair", 0, 20),
 ]
 
