@@ -3,58 +3,40 @@
 // the rock behind the gate.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/KeyOrPicks.h"
 #include "script/adventure/MineScripts.h"
 
 namespace {
 
-class TScript_500166 : public TScriptObject {
-public:
-    int32_t OnUnlock() override
-    {
-        if (AlreadyOpen())
-            return 1;
-        if (!PartyHasItem(WeighmansKeyTemplate)) {
-            Cmd().PrintParagraph("None of the keys you carry will go into the postern's lock.");
-            return 1;
-        }
-        Open(SenderProxy.GetName() + " tries the weighman's key. It turns with a screech of rust, and the postern "
-                                     "swings inward on the dark.");
-        return 1;
-    }
+// A plain lock, but stiff with rust: a practised hand opens it more often than not.
+constexpr TLockRules Postern{WeighmansKeyTemplate, CounterPosternOpen, "the postern's lock", "The postern", 5};
 
-    int32_t OnPickLock() override
-    {
-        if (AlreadyOpen())
-            return 1;
-        const std::string name = SenderProxy.GetName();
-        const int32_t skill = SenderProxy.SkillValue("SK_PICK_LOCK");
-        // A plain lock, but stiff with rust: a practised hand opens it more often than not.
-        if (skill <= 0 || Cmd().RandomRange(1, 10) > 5 + skill) {
-            Cmd().PrintParagraph(name + " works at the lock until the pick slips on the rust. It holds.");
-            return 1;
-        }
-        Open("The rusted wards give one by one under " + name + "'s picks, and the postern swings inward on the "
-             "dark.");
-        return 1;
-    }
+class TScript_500166 : public TKeyOrPicks {
+public:
+    TScript_500166() : TKeyOrPicks(Postern) {}
 
 private:
-    static bool AlreadyOpen()
+    std::string KeyTurns(const std::string& name) const override
     {
-        if (Cmd().GetCounter(CounterPosternOpen) == 0)
-            return false;
-        Cmd().PrintParagraph("The postern is already unlocked.");
-        return true;
+        return name + " tries the weighman's key. It turns with a screech of rust, and the postern swings inward on "
+                      "the dark.";
     }
 
-    void Open(const std::string& how)
+    std::string PicksFail(const std::string& name) const override
     {
-        TScriptCmd& cmd = Cmd();
-        SelfProxy.Unlock();
-        cmd.ChangeCounter(CounterPosternOpen, true);
-        cmd.PrintParagraph(how);
-        cmd.ShowExit(MineRoadsEnd, PosternPassage, true);
-        cmd.AddJournalEntry("j_mine_gate_open", "j_mine_gate_open.txt");
+        return name + " works at the lock until the pick slips on the rust. It holds.";
+    }
+
+    std::string PicksOpen(const std::string& name) const override
+    {
+        return "The rusted wards give one by one under " + name + "'s picks, and the postern swings inward on the "
+               "dark.";
+    }
+
+    void Opened() override
+    {
+        Cmd().ShowExit(MineRoadsEnd, PosternPassage, true);
+        Cmd().AddJournalEntry("j_mine_gate_open", "j_mine_gate_open.txt");
     }
 };
 

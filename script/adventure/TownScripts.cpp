@@ -3,10 +3,10 @@
 #include "script/ScriptCommands.h"
 #include "script/ScriptObject.h"
 
-bool FindTrap(const TScriptSender& searcher, const char* counter, const std::string& finding)
+bool FindTrap(const TScriptSender& searcher, const char* counter, const std::string& finding, int32_t needed)
 {
     TScriptCmd& cmd = Cmd();
-    if (cmd.GetCounter(counter) > 0 || searcher.SkillValue("SK_FIND_TRAPS") <= 1)
+    if (cmd.GetCounter(counter) > 0 || searcher.SkillValue("SK_FIND_TRAPS") < needed)
         return false;
     cmd.ChangeCounter(counter, true);
     cmd.PrintParagraph(searcher.GetName() + " " + finding);

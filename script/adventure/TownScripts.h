@@ -24,10 +24,10 @@ inline constexpr const char* CounterTornMapFound = "torn_map_found";
 // sprung on a pick and spent.
 inline constexpr const char* CounterStrongboxNeedle = "strongbox_needle_found";
 
-// A trap is found once, and only by a member whose Find Traps is above 1: the
-// counter is set and the finding told after the member's name. True when this
-// search found it.
-bool FindTrap(const TScriptSender& searcher, const char* counter, const std::string& finding);
+// A trap is found once, and only by a member whose Find Traps is at least
+// needed (in town, above 1): the counter is set and the finding told after the
+// member's name. True when this search found it.
+bool FindTrap(const TScriptSender& searcher, const char* counter, const std::string& finding, int32_t needed = 2);
 
 // One of the townsfolk: a line of speech starts with the name in the speaker's
 // own colour, and the words follow in italics.

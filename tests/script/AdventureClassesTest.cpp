@@ -107,6 +107,9 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TDarkTunnelScript", {"OnEnter", "OnExit"}},
     {"TDeepsPlace", {"OnRest", "OnEnter"}},
     {"TWarrenEdge", {"OnRest"}},
+    {"TCryptCamp", {"OnRest", "OnEnter"}},
+    {"TCryptRest", {"OnRest"}},
+    {"TKeyOrPicks", {"OnUnlock", "OnPickLock"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides

@@ -1,0 +1,46 @@
+// High Priest Aurelan, raised from his sarcophagus when it is opened: what the
+// Sunstone is, and what it is for.
+#include "script/ScriptCommands.h"
+#include "script/adventure/AdventureScripts.h"
+#include "script/adventure/CryptScripts.h"
+
+namespace {
+
+constexpr TSpeaker Aurelan{"High Priest Aurelan", "#FFE080"};
+// Set once Aurelan has told the party what the Sunstone is for.
+constexpr const char* CounterSunstoneTold = "crypt_sunstone_told";
+
+class TScript_500287 : public TScriptObject {
+public:
+    int32_t OnDialog() override
+    {
+        TScriptCmd& cmd = Cmd();
+        MarkPartyInCrypt();
+        Aurelan.Say("Well. Somebody has opened my box at last. I hope it was worth the trouble.");
+        cmd.BeginChoices();
+        cmd.AddChoice(0, "What is the stone you were holding?", "", [] { Tell(); });
+        cmd.AddChoice(0, "Goodbye.", "", [] { Aurelan.Say("Close the lid on your way out. Or don't; I'm past minding."); });
+        cmd.RunChoices(this);
+        return 1;
+    }
+
+private:
+    static void Tell()
+    {
+        TScriptCmd& cmd = Cmd();
+        Aurelan.Say("The Sunstone. A piece of the noon, Ashara's gift. We shut the fire under the mountain behind a "
+                    "door sealed with a sun, and the Sunstone is its key. Take it down the stair to the Heart. Set it "
+                    "in the door, and the Heart's own light will be yours to turn against it.");
+        if (cmd.GetCounter(CounterSunstoneTold) > 0)
+            return;
+        cmd.ChangeCounter(CounterSunstoneTold, true);
+        cmd.AddJournalEntry("j_crypt_sunstone", "j_crypt_sunstone.txt");
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TScriptObject> MakeScript_500287()
+{
+    return std::make_unique<TScript_500287>();
+}
