@@ -50,9 +50,9 @@ values (30041, 'Mountain Wolf', 1, 500142, 140202, 11, 11, 0, 0, 0, 2, 70,
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_poison, weapon_dagger,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30042, 'Crag Harpy', 1, 0, 140203, 9, 9, 0, 0, 4, 2, 90,
+values (30042, 'Crag Harpy', 1, 0, 140203, 14, 14, 0, 0, 4, 2, 110,
   2, 4, 1, 0, 1, 0, 0,
-  1, 5, 1, 0, 2, 4, 1, 0, 142);
+  1, 5, 1, 0, 3, 4, 1, 0, 142);
 
 insert into extended_data (type, id, name, value) values (3, 30040, 'AtkMsg', 'The rock goblin''s club cracks ??:~<c:#FF0000>HIT|The rock goblin''s club knocks sparks off the stones beside ??:MISSED');
 insert into extended_data (type, id, name, value) values (3, 30041, 'AtkMsg', 'The wolf''s jaws close on ??:~<c:#FF0000>HIT|The wolf snaps at ??:MISSED');
