@@ -108,8 +108,8 @@ insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (140
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1413, 1415, 'up to the cairn', 5, 1);
 -- The Ridge Path
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1407, 1411, 'down to the wind gap', 3, 1);
-insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1413, 1411, 'west, under the third peak', 6, 1);
-insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1412, 1411, 'east, under the fourth peak', 5, 1);
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1413, 1411, 'to the cairn under the third peak', 6, 1);
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1412, 1411, 'to the crag under the fourth peak', 5, 1);
 -- The Harpy Crag
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1411, 1412, 'back along the ridge', 8, 1);
 -- The Cairn under the Third Peak: the cleft behind it is found at the first visit.

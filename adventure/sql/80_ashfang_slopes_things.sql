@@ -21,7 +21,7 @@ insert into modifiers (type, id, name, value) values (3, 120, 'end', 6);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21060, 'Sprig of Mountain Ash', 1, 1, 4, 1, '', 0, 0, 140221, 60, 100, 1, 0, 0, 0, 0, 0, 0);
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
-values (21061, 'Sealed Bronze Doors', 1, 1, 0, 0, '', 1, 500135, 140222, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+values (21061, 'Bronze Doors', 1, 1, 0, 0, '', 1, 500135, 140222, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 
 insert into item_special_uses (item_id, sp_use_id) values (21060, 120);
 

@@ -42,8 +42,8 @@ const TSlopeNight Places[] = {
      {{4, 6}, 33, "Only the goats come by, and they do not stop. The party rests.", MountainWolf, 2, WolvesCome,
       &SlopesMapPicture}},
     {HermitsLedge,
-     "Somebody has made a garden up here, a row of beans and a bed of onions behind a wall of stones. Smoke comes "
-     "out of a hole in the rock above the doorway of a cell.",
+     "The goats look up from the kale and bleat, and from behind the leather curtain a cracked old voice calls, "
+     "\"Shut the gate behind you!\" There is no gate.",
      {{3, 6}, 10, "The hermit's goats sleep against the wall beside you. The party rests.", MountainWolf, 2,
       WolvesCome, &SlopesMapPicture}},
     {HermitsCell,
