@@ -1,0 +1,187 @@
+// The Ashfang Slopes' scripts: the risky rests of the mountainside, the
+// stile that shows the town's way up once it is come down, the hermit's riddle
+// tried wrongly and rightly, the mayor's seal handed over once the cult is
+// known, and the ruin's doors that only the seal opens.
+#include <gtest/gtest.h>
+
+#include "script/ScriptCommands.h"
+#include "script/ScriptRegistry.h"
+#include "support/SessionFixture.h"
+#include "world/Location.h"
+#include "world/LocationManager.h"
+
+namespace {
+
+const char* const Content = R"SQL(
+insert into general (name, value) values ('EncText', '0');
+insert into locations (id, name) values (1005, 'The Wall Walk'), (1008, 'The Mayor''s Hall'),
+  (1401, 'The Shaft Head'), (1402, 'The Heather Slope'), (1406, 'The Hermit''s Cell'), (1408, 'The Summer Hut'),
+  (1410, 'The Shepherds'' Stile'), (1411, 'The Ridge Path'), (1412, 'The Harpy Crag'), (1414, 'The Old Temple''s Ruin');
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1410, 1005, 'the shepherds'' stile', 9, 0),
+  (1005, 1410, 'over the stile to the town wall', 10, 1);
+insert into creature_templates (id, name, endurance, end_max, level) values (30040, 'Rock Goblin', 10, 10, 2),
+  (30041, 'Mountain Wolf', 11, 11, 2), (30042, 'Crag Harpy', 14, 14, 2);
+insert into creatures (id, template_id) values (30040, 30040), (30041, 30041), (30042, 30042);
+insert into item_templates (id, name, equipped_on) values (21005, 'The Mayor''s Seal', 0),
+  (21060, 'Sprig of Mountain Ash', 100);
+insert into items (id, template_id) values (21107, 21005), (21060, 21060);
+)SQL";
+
+constexpr int64_t SealedDoors = 500135;
+constexpr int64_t Mayor = 500128;
+constexpr int64_t Hermit = 500244;
+
+class SlopesScriptTest : public SessionFixture {
+protected:
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        OpenAdventure(Content);
+        Member = &StandAt(1401);
+        Process().SelectedMember = 1;
+    }
+
+    int32_t Run(int event, int64_t script, TEntity* self = nullptr)
+    {
+        return RunScriptOnce(event, Member, TScriptParam{}, self, nullptr, script);
+    }
+
+    size_t CreaturesHere(const char* name)
+    {
+        size_t count = 0;
+        for (const auto& creature : GameClient().CurrentLocation->Creatures)
+            count += creature && name && creature->Name == name;
+        return count;
+    }
+
+    size_t Said(const std::string& words)
+    {
+        size_t count = 0;
+        for (size_t at = Screen().find(words); at != std::string::npos; at = Screen().find(words, at + 1))
+            ++count;
+        return count;
+    }
+
+    TPlayer* Member = nullptr;
+};
+
+} // namespace
+
+TEST_F(SlopesScriptTest, RiskyRestsBreakOnTheirPlacesOdds)
+{
+    struct Case {
+        int64_t Script;
+        int64_t Location;
+        int Forced;         // the roll, one less than it shows
+        const char* Broken; // who walks in, or nothing for a quiet night
+        size_t Count;
+    };
+    const Case cases[] = {
+        {500232, 1402, 49, "Mountain Wolf", 2}, // the heather: one night in two
+        {500232, 1402, 50, nullptr, 0},
+        {500240, 1411, 66, "Mountain Wolf", 3}, // the ridge: two nights in three, and a bigger pack
+        {500240, 1411, 67, nullptr, 0},
+        {500241, 1412, 74, "Crag Harpy", 2},    // under the harpies' crag: three nights in four
+        {500229, 1408, 9, "Mountain Wolf", 2},  // the shepherds' hut: one night in ten
+        {500229, 1408, 10, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Script) + " rolls " + std::to_string(c.Forced + 1));
+        Member = &StandAt(c.Location);
+        Member->end_max = 12;
+        Member->end = 2;
+        Process().Random.Force({c.Forced});
+        if (c.Broken)
+            Queue("expect-control LblChoice1 caption 1. Continue...\nchoose 1");
+        EXPECT_EQ(Run(seOnRest, c.Script), 1);
+        EXPECT_EQ(CreaturesHere(c.Broken), c.Count);
+        EXPECT_EQ(Member->end, c.Broken ? 2 : 12);
+    }
+}
+
+TEST_F(SlopesScriptTest, TheStileShowsTheWallWalksWayUpOnceComeDown)
+{
+    Member = &StandAt(1410);
+    EXPECT_EQ(Value("select visible from exits where loc_id = 1005 and exit_id = 1410"), "0");
+    EXPECT_EQ(Run(seOnFirstEnter, 500239), 1);
+    EXPECT_EQ(Value("select visible from exits where loc_id = 1005 and exit_id = 1410"), "1");
+    EXPECT_EQ(Said("onto the town's own wall walk"), 1u);
+}
+
+TEST_F(SlopesScriptTest, TheHermitsRiddleCanBeTriedAgainUntilItIsAnswered)
+{
+    Member = &StandAt(1406);
+    TEntity anselm;
+    anselm.Name = "Old Anselm";
+    struct Try {
+        const char* Answer; // the choice picked after "Ask your riddle."
+        bool Solved;
+    };
+    const Try tries[] = {
+        {"expect-control LblChoice1 caption 1. A forge gone cold.\nchoose 1", false},
+        {"expect-control LblChoice2 caption 2. The Ember Lamp in the square.\nchoose 2", false},
+        {"expect-control LblChoice3 caption 3. The Hollow Flame.\nchoose 3", true},
+    };
+    for (const Try& attempt : tries) {
+        SCOPED_TRACE(attempt.Answer);
+        Queue(std::string("expect-control LblChoice1 caption 1. Ask your riddle.\nchoose 1\n") + attempt.Answer);
+        EXPECT_EQ(Run(seOnDialog, Hermit, &anselm), 1);
+        EXPECT_EQ(Cmd().GetCounter("hermit_riddle_solved"), attempt.Solved ? 1 : 0);
+        EXPECT_EQ(PartyHasItem(21060), attempt.Solved);
+        EXPECT_EQ(GameClient().Quests, std::vector<std::string>{attempt.Solved ? "j_hermits_riddle=*"
+                                                                             : "j_hermits_riddle=j_hermits_riddle.txt"});
+    }
+    EXPECT_EQ(Said("A fair guess, but that isn't it."), 2u);
+    EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_riddle_answered=j_riddle_answered.txt"});
+    // Answered, he only points the way.
+    EXPECT_EQ(Run(seOnDialog, Hermit, &anselm), 1);
+    EXPECT_EQ(Said("Under the third peak, counted from the sunset side."), 1u);
+}
+
+TEST_F(SlopesScriptTest, TheMayorHandsOverHisSealOnceTheCultIsKnown)
+{
+    Member = &StandAt(1008);
+    TEntity mayor;
+    mayor.Name = "Mayor Harrowgate";
+    Cmd().ChangeCounter("mayor_hired", true);
+    // Before the prisoner's tale he has only his old word for the party.
+    EXPECT_EQ(Run(seOnDialog, Mayor, &mayor), 1);
+    EXPECT_FALSE(PartyHasItem(21005));
+    Cmd().ChangeCounter("hollow_flame_revealed", true);
+    for (int visit = 0; visit < 2; ++visit) {
+        SCOPED_TRACE(visit);
+        if (visit == 0)
+            Queue("expect-control LblChoice1 caption 1. A cult called the Hollow Flame is under the mountain.\n"
+                  "choose 1");
+        EXPECT_EQ(Run(seOnDialog, Mayor, &mayor), 1);
+        EXPECT_TRUE(PartyHasItem(21005));
+        EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_mayors_seal=j_mayors_seal.txt"});
+    }
+    EXPECT_EQ(Said("The mayor gives you the Mayor's Seal."), 1u);
+}
+
+TEST_F(SlopesScriptTest, TheRuinsDoorsOpenOnlyWithTheSeal)
+{
+    Member = &StandAt(1414);
+    struct Step {
+        bool Seal;        // the party carries the mayor's seal
+        const char* Said; // what the doors answer
+        std::vector<std::string> Quests;
+    };
+    const Step steps[] = {
+        {false, "they do not stir", {"j_sealed_doors=j_sealed_doors.txt"}},
+        {false, "they do not stir", {"j_sealed_doors=j_sealed_doors.txt"}},
+        {true, "sets the mayor's seal into the socket", {"j_sealed_doors=*"}},
+        {true, "The doors stand open already.", {"j_sealed_doors=*"}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Said);
+        if (step.Seal && !PartyHasItem(21005))
+            Cmd().GiveItem(21107);
+        EXPECT_EQ(Run(seOnOpen, SealedDoors), 1);
+        EXPECT_NE(Screen().rfind(step.Said), std::string::npos);
+        EXPECT_EQ(Cmd().GetCounter("crypt_doors_open"), step.Seal ? 1 : 0);
+        EXPECT_EQ(GameClient().Quests, step.Quests);
+    }
+    EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_crypt_doors_open=j_crypt_doors_open.txt"});
+}
