@@ -49,6 +49,8 @@ inline constexpr int64_t SprigOfMountainAsh = 21060;
 inline constexpr const char* CounterRiddleAsked = "hermit_riddle_asked";
 // Set when the riddle has been answered.
 inline constexpr const char* CounterRiddleSolved = "hermit_riddle_solved";
+// Set when the party has stood at the cairn under the third peak.
+inline constexpr const char* CounterCairnFound = "slopes_cairn_found";
 // Set when the mayor has handed over the town's seal.
 inline constexpr const char* CounterSealGiven = "mayors_seal_given";
 // Set when the party has tried the doors under the ruin without the seal.

@@ -18,6 +18,7 @@ public:
                            "lichened, but round its foot the turf is trodden bare, and a path of trodden grass goes "
                            "past it and into the rock behind. There is a cleft there, hidden from the ridge by the "
                            "cairn itself, and through it you can see cut stone: a wall, and an arch with no roof.");
+        cmd.ChangeCounter(CounterCairnFound, true);
         cmd.ShowExit(ThirdCairn, TempleRuin, true);
         cmd.PrintParagraph("~<c:YELLOW>You have found the cairn under the third peak. A cleft behind it leads in.");
         cmd.AddJournalEntry("j_cairn_found", "j_cairn_found.txt");

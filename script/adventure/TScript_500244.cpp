@@ -1,6 +1,7 @@
 // Old Anselm, the hermit of the spur: his riddle for the party, as often as it
 // likes to try. The right answer is the thing the party has chased up out of
-// the deeps; it earns his sprig of mountain ash and the way to the cairn.
+// the deeps; it earns his sprig of mountain ash and the way to the cairn,
+// ringed on the party's map while the cairn is still to be found.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/SlopeScripts.h"
@@ -71,6 +72,10 @@ private:
         cmd.AwardExperience(RiddleExperience);
         cmd.CompleteQuest(QuestHermitsRiddle);
         cmd.AddJournalEntry("j_riddle_answered", "j_riddle_answered.txt");
+        if (cmd.GetCounter(CounterCairnFound) == 0) {
+            ClearQuestGoalOnMap(SlopesMapPicture, QuestFindTheCairn);
+            MarkQuestGoalOnMap(SlopesMapPicture, QuestFindTheCairn, ThirdCairnPlace);
+        }
     }
 };
 
