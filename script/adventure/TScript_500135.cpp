@@ -1,6 +1,6 @@
-// The sealed doors under the ruin: the sisters shut the crypt with the town's
-// seal, and only the seal opens it again. Without it the party is sent to the
-// mayor.
+// The bronze doors under the ruin: the sisters shut the crypt with the town's
+// seal, and only the seal opens it again. Tried without it, they start the
+// quest to open them, ringed at the mayor's hall on the town's map.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/SlopeScripts.h"
