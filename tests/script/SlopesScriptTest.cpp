@@ -6,7 +6,7 @@
 
 #include "script/ScriptCommands.h"
 #include "script/ScriptRegistry.h"
-#include "support/SessionFixture.h"
+#include "support/AreaScriptFixture.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
 
@@ -27,56 +27,24 @@ insert into item_templates (id, name, equipped_on) values (21005, 'The Mayor''s 
 insert into items (id, template_id) values (21107, 21005), (21060, 21060);
 )SQL";
 
-constexpr int64_t SealedDoors = 500135;
+constexpr int64_t BronzeDoors = 500135;
 constexpr int64_t Mayor = 500128;
 constexpr int64_t Hermit = 500244;
 
-class SlopesScriptTest : public SessionFixture {
+class SlopesScriptTest : public AreaScriptFixture {
 protected:
     void SetUp() override
     {
-        SessionFixture::SetUp();
-        OpenAdventure(Content);
-        Member = &StandAt(1401);
-        Process().SelectedMember = 1;
+        AreaScriptFixture::SetUp();
+        OpenAt(Content, 1401);
     }
-
-    int32_t Run(int event, int64_t script, TEntity* self = nullptr)
-    {
-        return RunScriptOnce(event, Member, TScriptParam{}, self, nullptr, script);
-    }
-
-    size_t CreaturesHere(const char* name)
-    {
-        size_t count = 0;
-        for (const auto& creature : GameClient().CurrentLocation->Creatures)
-            count += creature && name && creature->Name == name;
-        return count;
-    }
-
-    size_t Said(const std::string& words)
-    {
-        size_t count = 0;
-        for (size_t at = Screen().find(words); at != std::string::npos; at = Screen().find(words, at + 1))
-            ++count;
-        return count;
-    }
-
-    TPlayer* Member = nullptr;
 };
 
 } // namespace
 
 TEST_F(SlopesScriptTest, RiskyRestsBreakOnTheirPlacesOdds)
 {
-    struct Case {
-        int64_t Script;
-        int64_t Location;
-        int Forced;         // the roll, one less than it shows
-        const char* Broken; // who walks in, or nothing for a quiet night
-        size_t Count;
-    };
-    const Case cases[] = {
+    const TNight nights[] = {
         {500232, 1402, 49, "Mountain Wolf", 2}, // the heather: one night in two
         {500232, 1402, 50, nullptr, 0},
         {500240, 1411, 66, "Mountain Wolf", 3}, // the ridge: two nights in three, and a bigger pack
@@ -85,26 +53,16 @@ TEST_F(SlopesScriptTest, RiskyRestsBreakOnTheirPlacesOdds)
         {500229, 1408, 9, "Mountain Wolf", 2},  // the shepherds' hut: one night in ten
         {500229, 1408, 10, nullptr, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Script) + " rolls " + std::to_string(c.Forced + 1));
-        Member = &StandAt(c.Location);
-        Member->end_max = 12;
-        Member->end = 2;
-        Process().Random.Force({c.Forced});
-        if (c.Broken)
-            Queue("expect-control LblChoice1 caption 1. Continue...\nchoose 1");
-        EXPECT_EQ(Run(seOnRest, c.Script), 1);
-        EXPECT_EQ(CreaturesHere(c.Broken), c.Count);
-        EXPECT_EQ(Member->end, c.Broken ? 2 : 12);
-    }
+    for (const TNight& night : nights)
+        ExpectNight(night);
 }
 
 TEST_F(SlopesScriptTest, TheStileShowsTheWallWalksWayUpOnceComeDown)
 {
     Member = &StandAt(1410);
-    EXPECT_EQ(Value("select visible from exits where loc_id = 1005 and exit_id = 1410"), "0");
+    EXPECT_FALSE(ExitShown(1005, 1410));
     EXPECT_EQ(Run(seOnFirstEnter, 500239), 1);
-    EXPECT_EQ(Value("select visible from exits where loc_id = 1005 and exit_id = 1410"), "1");
+    EXPECT_TRUE(ExitShown(1005, 1410));
     EXPECT_EQ(Said("onto the town's own wall walk"), 1u);
 }
 
@@ -178,7 +136,7 @@ TEST_F(SlopesScriptTest, TheRuinsDoorsOpenOnlyWithTheSeal)
         SCOPED_TRACE(step.Said);
         if (step.Seal && !PartyHasItem(21005))
             Cmd().GiveItem(21107);
-        EXPECT_EQ(Run(seOnOpen, SealedDoors), 1);
+        EXPECT_EQ(Run(seOnOpen, BronzeDoors), 1);
         EXPECT_NE(Screen().rfind(step.Said), std::string::npos);
         EXPECT_EQ(Cmd().GetCounter("crypt_doors_open"), step.Seal ? 1 : 0);
         EXPECT_EQ(GameClient().Quests, step.Quests);
