@@ -1,10 +1,11 @@
 -- What lives, lies and waits on the Ashfang Slopes: rock goblins on the scree,
 -- the mountain wolves of the ridge, the harpies of the crag, the hermit and his
--- reward, the shepherds, a pilgrim at the ruin, and the ruin's sealed doors.
+-- reward, the shepherds, a pilgrim at the ruin, and the sisters' offering
+-- chest in the ruin.
 --
 -- Creature kinds 30040..30049 with their base rows, placed 30401..30449; people
--- 40040..40049; items 21060..21069, placed pieces 21401..21449; damage
--- 140..149; special uses 120..124.
+-- 40040..40049; items 21060..21069, containers 20020..20024, placed pieces
+-- 21401..21449; damage 140..149; special uses 120..124.
 
 -- ---------------------------------------------------------------- damage
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (140, '1d4', 3, -1, -1, 0);  -- a rock goblin's sling-stone and club
@@ -20,14 +21,12 @@ insert into modifiers (type, id, name, value) values (3, 120, 'end', 6);
 -- ---------------------------------------------------------------- items
 insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
 values (21060, 'Sprig of Mountain Ash', 1, 1, 4, 1, '', 0, 0, 140221, 60, 100, 1, 0, 0, 0, 0, 0, 0);
-insert into item_templates (id, name, type_id, identified, charges, destroy_after_use, large_image, stationary, script_id, desc_id, base_price, equipped_on, special_uses, used_if_on, req_str, req_dex, req_mind, req_faith, req_const)
-values (21061, 'Bronze Doors', 1, 1, 0, 0, '', 1, 500135, 140222, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 
 insert into item_special_uses (item_id, sp_use_id) values (21060, 120);
 
 insert into item_usable_by (template_id, class_id)
 select kind.column1, cls.column1
-from (values (21060), (21061)) as kind,
+from (values (21060)) as kind,
      (values (1), (2), (3), (4), (5), (6), (7), (8), (9), (10), (21)) as cls;
 
 insert into items (id, template_id) select id, id from item_templates where id between 21060 and 21069;
@@ -73,10 +72,21 @@ insert into npc_templates (id, name, script_id, desc_id) values (40042, 'Mother 
 insert into npc_templates (id, name, script_id, desc_id) values (40043, 'Dickon Fell', 500175, 140214);
 insert into npcs (id, template_id) select id, id from npc_templates where id between 40040 and 40049;
 
+-- ---------------------------------------------------------------- containers
+-- The sisters' offering chest, left in the ruin when they went down to the
+-- valley, with their note of the crypt they sealed.
+insert into container_templates (id, name, stationary, script_id, desc_id, large_image, base_price, max_contents, open, locked)
+values (20020, 'Sisters'' Offering Chest', 1, 500135, 140241, '', 0, 4, 0, 0);
+
 -- ---------------------------------------------------------------- pieces
-insert into items (id, template_id) values (21401, 21061);  -- the doors in the ruin's floor
 insert into items (id, template_id) values (21402, 21004);  -- herbs by the tarn
 insert into items (id, template_id) values (21403, 21003);  -- a draught among the harpies' bones
+insert into items (id, template_id) values (21404, 21003);  -- a draught in the offering chest
+insert into items (id, template_id) values (21405, 21017);  -- and a prayer of mending
+
+insert into container_contents (container_id, type, content_id) values (20020, 1, 21404);
+insert into container_contents (container_id, type, content_id) values (20020, 1, 21405);
+insert into container_contents (container_id, type, content_id) values (20020, 4, 40);
 
 -- ---------------------------------------------------------------- placing
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1403, 20, 30401, 1);
@@ -90,5 +100,5 @@ insert into loc_cont (loc_id, ctype, cont_id, visible) values (1406, 30, 40040, 
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1408, 30, 40041, 1);  -- Gideon at the hut
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1414, 30, 40042, 1);  -- Mother Hesk at the ruin
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1409, 30, 40043, 1);  -- Dickon with the flock
-insert into loc_cont (loc_id, ctype, cont_id, visible) values (1414, 5, 21401, 1);
+insert into loc_cont (loc_id, ctype, cont_id, visible) values (1414, 4, 20020, 1);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1415, 5, 21402, 1);

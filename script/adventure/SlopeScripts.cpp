@@ -123,3 +123,13 @@ void FightOnTheSlopes(TTownPlace place, const std::string& scene, const std::str
 {
     FightOnEntry(place, scene, cry, SlopesMapPicture);
 }
+
+void AskForTheTownsSeal()
+{
+    TScriptCmd& cmd = Cmd();
+    if (cmd.GetCounter(CounterSealAsked) > 0 || cmd.GetCounter(CounterSealGiven) > 0)
+        return;
+    cmd.ChangeCounter(CounterSealAsked, true);
+    cmd.AddQuest(QuestTownsSeal, "j_the_towns_seal.txt");
+    MarkQuestGoal(QuestTownsSeal, MayorsHallPlace);
+}

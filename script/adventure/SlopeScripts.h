@@ -1,6 +1,6 @@
 // What the Ashfang Slopes scripts share: the party's map of the mountainside,
 // the slopes' places and their nights, the hermit's riddle and the sealed
-// doors under the old temple's ruin.
+// stair to the crypt under the old temple's ruin.
 #pragma once
 
 #include <cstdint>
@@ -39,9 +39,8 @@ inline constexpr TTownPlace HarpyCragPlace{1, 5};
 inline constexpr TTownPlace ThirdCairnPlace{1, 3};
 inline constexpr TTownPlace TempleRuinPlace{0, 3};
 
-// The mayor's seal: the piece he keeps, and what every seal of its kind is.
+// The mayor's seal, kept by him until he hands it over.
 inline constexpr int64_t MayorsSeal = 21107;
-inline constexpr int64_t MayorsSealKind = 21005;
 // The hermit's reward for his riddle.
 inline constexpr int64_t SprigOfMountainAsh = 21060;
 
@@ -51,16 +50,14 @@ inline constexpr const char* CounterRiddleAsked = "hermit_riddle_asked";
 inline constexpr const char* CounterRiddleSolved = "hermit_riddle_solved";
 // Set when the party has stood at the cairn under the third peak.
 inline constexpr const char* CounterCairnFound = "slopes_cairn_found";
+// Set when the party has learnt that the crypt was sealed with the town's seal.
+inline constexpr const char* CounterSealAsked = "towns_seal_asked";
 // Set when the mayor has handed over the town's seal.
 inline constexpr const char* CounterSealGiven = "mayors_seal_given";
-// Set when the party has tried the doors under the ruin without the seal.
-inline constexpr const char* CounterDoorsSeen = "crypt_doors_seen";
-// Set when the doors under the ruin have been opened with the seal.
-inline constexpr const char* CounterCryptDoorsOpen = "crypt_doors_open";
 
 inline constexpr const char* QuestFindTheCairn = "j_find_the_cairn";
 inline constexpr const char* QuestHermitsRiddle = "j_hermits_riddle";
-inline constexpr const char* QuestSealedDoors = "j_sealed_doors";
+inline constexpr const char* QuestTownsSeal = "j_the_towns_seal";
 
 // Moves the party's dot to the place of the slopes it stands in.
 void MarkPartyOnSlopes();
@@ -69,6 +66,10 @@ void RestOnTheSlopes(TScriptObject* script);
 // What the party sees the first time it stands in the place: the slopes' own
 // words for it, with the dot moved there.
 void FirstLookOnTheSlopes();
+// The party learns that the crypt under the ruin was sealed with the town's
+// seal: unless the mayor has handed it over already, the quest to fetch it
+// opens, once, ringed at the mayor's hall.
+void AskForTheTownsSeal();
 // A fight the place starts as the party walks in.
 void FightOnTheSlopes(TTownPlace place, const std::string& scene, const std::string& cry);
 

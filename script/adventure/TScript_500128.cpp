@@ -107,9 +107,9 @@ private:
         cmd.GiveItem(MayorsSeal);
         cmd.PrintParagraph("~<c:LIME>The mayor gives you the Mayor's Seal.");
         cmd.AddJournalEntry("j_mayors_seal", "j_mayors_seal.txt");
-        if (cmd.GetCounter(CounterDoorsSeen) > 0) {
-            ClearQuestGoal(QuestSealedDoors);
-            MarkQuestGoalOnMap(SlopesMapPicture, QuestSealedDoors, TempleRuinPlace);
+        if (cmd.GetCounter(CounterSealAsked) > 0) {
+            cmd.CompleteQuest(QuestTownsSeal);
+            ClearQuestGoal(QuestTownsSeal);
         }
     }
 

@@ -1,7 +1,9 @@
 // Mother Hesk, a pilgrim of Ashara at the ruin of the goddess's first house:
-// what the ruin was, and what shut its crypt.
+// what the ruin was, and what shut its crypt; that sends the party to the
+// mayor for the town's seal.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/SlopeScripts.h"
 #include "script/adventure/TownScripts.h"
 
 namespace {
@@ -20,6 +22,7 @@ public:
                      "mountain's fire here, and buried their dead under the floor. When they went down into the "
                      "valley they sealed the crypt behind them, with a seal of bronze, and gave the seal to the town "
                      "they built. The mayors have kept it ever since.");
+            AskForTheTownsSeal();
         });
         cmd.AddChoice(0, "Who else comes here?", "", [] {
             Hesk.Say("Hooded men, by night. They do not pray. I hide among the stones until they've gone. They "

@@ -1,5 +1,6 @@
-// The Old Temple's Ruin: Ashara's first house on the mountain, and the bronze
-// doors in its floor, shut on the crypt until the mayor's seal opens them.
+// The Old Temple's Ruin: Ashara's first house on the mountain, and the stair
+// behind its altar down to the crypt the sisters sealed with the town's seal;
+// once the mayor has handed the seal over, the party goes down with it.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/SlopeScripts.h"
@@ -11,13 +12,13 @@ public:
     int32_t OnEnter() override
     {
         MarkPartyOnMap(SlopesMapPicture, TempleRuinPlace);
-        if (Cmd().GetCounter(CounterCryptDoorsOpen) > 0)
-            Cmd().PrintParagraph("The bronze doors in the floor stand open, and stairs lead down under the ruin into "
-                                 "the dark. A cold breath comes up them that smells of old smoke.");
+        if (Cmd().GetCounter(CounterSealGiven) > 0)
+            Cmd().PrintParagraph("The Mayor's Seal is heavy in your pack. Behind the altar the stair goes down under "
+                                 "the ruin, into the dark, to the doors the sisters sealed with it.");
         else
-            Cmd().PrintParagraph("In the floor of the nave lie two doors of green bronze, flush with the flags and "
-                                 "shut. Where they meet is a round socket the size of a palm, with a flame cut in "
-                                 "it, burning upward.");
+            Cmd().PrintParagraph("Behind the altar a stair goes down under the ruin. The ash on its steps is trodden "
+                                 "into paths by many feet, all of them going down, and from below comes a breath of "
+                                 "old smoke.");
         return -1;
     }
 };

@@ -1,7 +1,7 @@
 // The Ashfang Slopes' scripts: the risky rests of the mountainside, the
 // stile that shows the town's way up once it is come down, the hermit's riddle
 // tried wrongly and rightly, the mayor's seal handed over once the cult is
-// known, and the ruin's doors that only the seal opens.
+// known, the quest for it opened once, and the ruin's stair that waits for it.
 #include <gtest/gtest.h>
 
 #include "script/ScriptCommands.h"
@@ -27,7 +27,6 @@ insert into item_templates (id, name, equipped_on) values (21005, 'The Mayor''s 
 insert into items (id, template_id) values (21107, 21005), (21060, 21060);
 )SQL";
 
-constexpr int64_t BronzeDoors = 500135;
 constexpr int64_t Mayor = 500128;
 constexpr int64_t Hermit = 500244;
 
@@ -118,28 +117,49 @@ TEST_F(SlopesScriptTest, TheMayorHandsOverHisSealOnceTheCultIsKnown)
     EXPECT_EQ(Said("The mayor gives you the Mayor's Seal."), 1u);
 }
 
-TEST_F(SlopesScriptTest, TheRuinsDoorsOpenOnlyWithTheSeal)
+TEST_F(SlopesScriptTest, TheTownsSealIsSoughtOnceAndFoundAtTheMayors)
 {
-    Member = &StandAt(1414);
+    TEntity hesk;
+    hesk.Name = "Mother Hesk";
+    TEntity mayor;
+    mayor.Name = "Mayor Harrowgate";
+    const std::string told = "expect-control LblChoice1 caption 1. What was this place?\nchoose 1";
+    const std::string handed = "expect-control LblChoice1 caption 1. A cult called the Hollow Flame is under the "
+                               "mountain.\nchoose 1";
     struct Step {
-        bool Seal;        // the party carries the mayor's seal
-        const char* Said; // what the doors answer
+        int64_t Script;
+        TEntity* Self;
+        std::string Choices;
         std::vector<std::string> Quests;
     };
+    // The pilgrim's word and the sisters' note both tell of the seal; the quest
+    // opens once, and the mayor's handing it over closes it.
     const Step steps[] = {
-        {false, "they do not stir", {"j_sealed_doors=j_sealed_doors.txt"}},
-        {false, "they do not stir", {"j_sealed_doors=j_sealed_doors.txt"}},
-        {true, "sets the mayor's seal into the socket", {"j_sealed_doors=*"}},
-        {true, "The doors stand open already.", {"j_sealed_doors=*"}},
+        {500170, &hesk, told, {"j_the_towns_seal=j_the_towns_seal.txt"}},
+        {500135, nullptr, "", {"j_the_towns_seal=j_the_towns_seal.txt"}},
+        {Mayor, &mayor, handed, {"j_the_towns_seal=*"}},
+        {500170, &hesk, told, {"j_the_towns_seal=*"}},
     };
+    Member = &StandAt(1414);
+    Cmd().ChangeCounter("mayor_hired", true);
+    Cmd().ChangeCounter("hollow_flame_revealed", true);
     for (const Step& step : steps) {
-        SCOPED_TRACE(step.Said);
-        if (step.Seal && !PartyHasItem(21005))
-            Cmd().GiveItem(21107);
-        EXPECT_EQ(Run(seOnOpen, BronzeDoors), 1);
-        EXPECT_NE(Screen().rfind(step.Said), std::string::npos);
-        EXPECT_EQ(Cmd().GetCounter("crypt_doors_open"), step.Seal ? 1 : 0);
+        SCOPED_TRACE(step.Script);
+        Queue(step.Choices);
+        EXPECT_EQ(Run(step.Script == 500135 ? seOnOpen : seOnDialog, step.Script, step.Self), 1);
         EXPECT_EQ(GameClient().Quests, step.Quests);
     }
-    EXPECT_EQ(GameClient().JournalEntries, std::vector<std::string>{"j_crypt_doors_open=j_crypt_doors_open.txt"});
+    EXPECT_EQ(Said("so that the crypt be never opened by one hand alone"), 1u);
+    EXPECT_EQ(GameClient().JournalEntries,
+              (std::vector<std::string>{"j_sisters_note=j_sisters_note.txt", "j_mayors_seal=j_mayors_seal.txt"}));
+}
+
+TEST_F(SlopesScriptTest, TheRuinsStairWaitsForTheSeal)
+{
+    Member = &StandAt(1414);
+    EXPECT_EQ(Run(seOnEnter, 500265), -1);
+    EXPECT_EQ(Said("a stair goes down under the ruin"), 1u);
+    Cmd().ChangeCounter("mayors_seal_given", true);
+    EXPECT_EQ(Run(seOnEnter, 500265), -1);
+    EXPECT_EQ(Said("The Mayor's Seal is heavy in your pack."), 1u);
 }
