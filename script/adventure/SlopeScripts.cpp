@@ -97,12 +97,6 @@ const TSlopeNight* PlaceHere()
 
 } // namespace
 
-void MarkPartyOnSlopes()
-{
-    if (const TSlopeNight* place = PlaceHere())
-        MarkPartyOnMap(SlopesMapPicture, place->Night.Place);
-}
-
 void RestOnTheSlopes(TScriptObject* script)
 {
     if (const TSlopeNight* place = PlaceHere())

@@ -59,8 +59,6 @@ inline constexpr const char* QuestFindTheCairn = "j_find_the_cairn";
 inline constexpr const char* QuestHermitsRiddle = "j_hermits_riddle";
 inline constexpr const char* QuestTownsSeal = "j_the_towns_seal";
 
-// Moves the party's dot to the place of the slopes it stands in.
-void MarkPartyOnSlopes();
 // A night in the place the party stands in, at that place's odds.
 void RestOnTheSlopes(TScriptObject* script);
 // What the party sees the first time it stands in the place: the slopes' own
