@@ -107,8 +107,11 @@ insert into area_data (area_id, x, y, img_idx, color, draw) values (6, 4, 5, 0, 
 -- door when its lock gives; the arch from the chapel to the cult's shrine when
 -- holy water has washed the altar clean. The slot in the ossuary's wall has no
 -- compass direction.
--- The Sealed Doors
+-- The Sealed Doors, at the foot of the stair from the old temple's ruin
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1414, 1501, 'up the stair to the ruin', 9, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1502, 1501, 'in through the doors', 11, 0);
+-- The Old Temple's Ruin
+insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1501, 1414, 'down the stair behind the altar', 10, 1);
 -- The Stair of Ashes
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1501, 1502, 'out through the doors', 12, 1);
 insert into exits (exit_id, loc_id, exit_name, orientation, visible) values (1503, 1502, 'down into the nave', 3, 1);

@@ -1,9 +1,12 @@
 // Mayor Oswin Harrowgate: the hiring, as a dialogue tree. The party's answer is
 // kept in a global variable; accepting the work sets the story counter and
 // hands over the town map. Once hired he gives the party the hammer his watch
-// found, when Brannoc has asked for it.
+// found, when Brannoc has asked for it; once the party knows of the Hollow
+// Flame, he gives it the town's seal, which opens the old crypt on the mountain.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
+#include "script/adventure/DeepsScripts.h"
+#include "script/adventure/SlopeScripts.h"
 #include "script/adventure/StoryFlags.h"
 #include "script/adventure/TownMap.h"
 #include "script/adventure/TownScripts.h"
@@ -18,6 +21,11 @@ public:
         if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterHammerQuest) > 0 &&
             cmd.GetCounter(CounterHammerFound) == 0) {
             HandOverHammer();
+            return 1;
+        }
+        if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterCultRevealed) > 0 &&
+            cmd.GetCounter(CounterSealGiven) == 0) {
+            AskForTheSeal(this);
             return 1;
         }
         if (cmd.GetCounter(CounterMayorHired) > 0) {
@@ -71,6 +79,38 @@ private:
         ShowTownMap();
         MarkQuestGoal("j_mines", TollBridgePlace);
         cmd.PrintParagraph("~<c:LIME>He gives you a map of Cindervale; it is on the map tab.");
+    }
+
+    static void AskForTheSeal(TScriptObject* script)
+    {
+        TScriptCmd& cmd = Cmd();
+        cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"Back from the mountain? You look as if you have been "
+                           "under it. What news?\"~<>");
+        cmd.BeginChoices();
+        cmd.AddChoice(0, "A cult called the Hollow Flame is under the mountain.", "", [] { HandOverSeal(); });
+        cmd.AddChoice(0, "Nothing yet.", "", [] {
+            Cmd().PrintParagraph("~<i>\"Then why are you standing in my hall?\"~<>");
+        });
+        cmd.RunChoices(script);
+    }
+
+    static void HandOverSeal()
+    {
+        TScriptCmd& cmd = Cmd();
+        cmd.ChangeCounter(CounterSealGiven, true);
+        cmd.PrintParagraph("The mayor hears you out with his hands flat on the table. ~<i>\"Under Ashara's first "
+                           "house. The old crypt. Every mayor is told of it, and told to forget it. The sisters "
+                           "sealed it before a stone of this town was laid, and gave the first mayor the seal to "
+                           "keep, so that it should never be opened by one hand alone.\"~<> He unlocks a drawer and "
+                           "lays a disc of green bronze on the table, with a flame cut in it, burning upward. "
+                           "~<i>\"Take it. Open the crypt, and put out whatever they have lit down there.\"~<>");
+        cmd.GiveItem(MayorsSeal);
+        cmd.PrintParagraph("~<c:LIME>The mayor gives you the Mayor's Seal.");
+        cmd.AddJournalEntry("j_mayors_seal", "j_mayors_seal.txt");
+        if (cmd.GetCounter(CounterSealAsked) > 0) {
+            cmd.CompleteQuest(QuestTownsSeal);
+            ClearQuestGoal(QuestTownsSeal);
+        }
     }
 
     static void HandOverHammer()

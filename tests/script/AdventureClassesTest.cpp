@@ -107,6 +107,7 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TDarkTunnelScript", {"OnEnter", "OnExit"}},
     {"TDeepsPlace", {"OnRest", "OnEnter"}},
     {"TWarrenEdge", {"OnRest"}},
+    {"TSlopePlace", {"OnFirstEnter", "OnRest"}},
     {"TCryptCamp", {"OnRest", "OnEnter"}},
     {"TCryptRest", {"OnRest"}},
     {"TKeyOrPicks", {"OnUnlock", "OnPickLock"}},

@@ -7,7 +7,7 @@
 #include "rules/Creature.h"
 #include "script/ScriptCommands.h"
 #include "script/ScriptRegistry.h"
-#include "support/SessionFixture.h"
+#include "support/AreaScriptFixture.h"
 #include "world/Location.h"
 #include "world/LocationManager.h"
 
@@ -31,59 +31,20 @@ insert into npcs (id, template_id) values (40030, 40030), (40031, 40031);
 insert into loc_cont (loc_id, ctype, cont_id, visible) values (1311, 30, 40030, 1), (1306, 30, 40031, 1);
 )SQL";
 
-class DeepsScriptTest : public SessionFixture {
+class DeepsScriptTest : public AreaScriptFixture {
 protected:
     void SetUp() override
     {
-        SessionFixture::SetUp();
-        OpenAdventure(Content);
-        Member = &StandAt(1301);
-        Process().SelectedMember = 1;
+        AreaScriptFixture::SetUp();
+        OpenAt(Content, 1301);
     }
-
-    int32_t Run(int event, int64_t script, TEntity* self = nullptr, TEntity* target = nullptr)
-    {
-        return RunScriptOnce(event, Member, TScriptParam{}, self, target, script);
-    }
-
-    bool ExitShown(int64_t from, int64_t to)
-    {
-        return Value("select visible from exits where loc_id = " + std::to_string(from) +
-                     " and exit_id = " + std::to_string(to)) == "1";
-    }
-
-    // The creatures of that name where the party stands; none for no name.
-    size_t CreaturesHere(const char* name)
-    {
-        size_t count = 0;
-        for (const auto& creature : GameClient().CurrentLocation->Creatures)
-            count += creature && name && creature->Name == name;
-        return count;
-    }
-
-    size_t Said(const std::string& words, size_t from = 0)
-    {
-        size_t count = 0;
-        for (size_t at = Screen().find(words, from); at != std::string::npos; at = Screen().find(words, at + 1))
-            ++count;
-        return count;
-    }
-
-    TPlayer* Member = nullptr;
 };
 
 } // namespace
 
 TEST_F(DeepsScriptTest, RiskyRestsBreakOnTheirPlacesOdds)
 {
-    struct Case {
-        int64_t Script;
-        int64_t Location;
-        int Forced;         // the roll, one less than it shows
-        const char* Broken; // who walks in, or nothing for a quiet night
-        size_t Count;
-    };
-    const Case cases[] = {
+    const TNight nights[] = {
         {500246, 1301, 49, "Goblin Warrior", 2}, // the breach: one night in two
         {500246, 1301, 50, nullptr, 0},
         {500255, 1306, 49, "Midden Grub", 2},    // the midden's muck
@@ -92,20 +53,8 @@ TEST_F(DeepsScriptTest, RiskyRestsBreakOnTheirPlacesOdds)
         {500202, 1305, 9, "Goblin Warrior", 2},  // the prospectors' camp: one night in ten
         {500202, 1305, 10, nullptr, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Script) + " rolls " + std::to_string(c.Forced + 1));
-        Member = &StandAt(c.Location);
-        Member->end_max = 12;
-        Member->end = 2;
-        Process().Random.Force({c.Forced});
-        if (c.Broken)
-            Queue("expect-control LblChoice1 caption 1. Continue...\nchoose 1");
-        const size_t before = Screen().size();
-        EXPECT_EQ(Run(seOnRest, c.Script), 1);
-        EXPECT_EQ(CreaturesHere(c.Broken), c.Count);
-        EXPECT_EQ(Member->end, c.Broken ? 2 : 12);
-        EXPECT_EQ(Said("Your rest is disrupted", before), c.Broken ? 1u : 0u);
-    }
+    for (const TNight& night : nights)
+        ExpectNight(night);
 }
 
 TEST_F(DeepsScriptTest, TheScreeChuteFillsBothWaysOnTheFirstWayIntoTheMidden)
