@@ -6,6 +6,7 @@
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/DeepsScripts.h"
+#include "script/adventure/MineScripts.h"
 #include "script/adventure/SlopeScripts.h"
 #include "script/adventure/StoryFlags.h"
 #include "script/adventure/TownMap.h"
@@ -26,6 +27,11 @@ public:
         if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterCultRevealed) > 0 &&
             cmd.GetCounter(CounterSealGiven) == 0) {
             AskForTheSeal(this);
+            return 1;
+        }
+        if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterMinersFreed) > 0) {
+            cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"Garrick is home, and the fourth shift with him. I owe "
+                               "you that. But the ore still burns grey, friends, and the forges are still cold.\"~<>");
             return 1;
         }
         if (cmd.GetCounter(CounterMayorHired) > 0) {
