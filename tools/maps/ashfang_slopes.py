@@ -7,7 +7,7 @@ Run from the repository's root: tools/maps/ashfang_slopes.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way
+from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way, way_found_late
 
 COLUMNS, ROWS = 8, 7
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -91,9 +91,7 @@ def landmarks():
 def ways():
     parts = [way(PLACES, path, 5, "#2e2820") for path in PATHS]
     parts += [way(PLACES, path, 2, "#c8b48c") for path in PATHS]
-    (x1, y1), (x2, y2) = (centre(*PLACES[name]) for name in CLEFT)
-    parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#c8b48c" stroke-width="1.5" '
-                 'stroke-dasharray="3 4"/>' % (x1, y1, x2, y2))
+    parts.append(way_found_late(PLACES, CLEFT, "#c8b48c"))
     return parts
 
 

@@ -7,7 +7,7 @@ Run from the repository's root: tools/maps/goblin_deeps.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way
+from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way, way_found_late
 
 COLUMNS, ROWS = 10, 7
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -113,10 +113,7 @@ def landmarks():
 def ways():
     parts = [way(PLACES, tunnel, 7, "#3a3128") for tunnel in TUNNELS]
     parts += [way(PLACES, tunnel, 3, "#b49a6e") for tunnel in TUNNELS]
-    for crack in CRACKS:
-        (x1, y1), (x2, y2) = (centre(*PLACES[name]) for name in crack)
-        parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#8c7a5a" stroke-width="1.5" '
-                     'stroke-dasharray="3 4"/>' % (x1, y1, x2, y2))
+    parts += [way_found_late(PLACES, crack, "#8c7a5a") for crack in CRACKS]
     return parts
 
 

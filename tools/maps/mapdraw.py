@@ -64,6 +64,13 @@ def way(places, names, width, colour):
     return polyline([centre(*places[name]) for name in names], width, colour)
 
 
+def way_found_late(places, pair, colour):
+    """A dashed line between two places' cells: a crack, a cleft, a slot."""
+    (x1, y1), (x2, y2) = (centre(*places[name]) for name in pair)
+    return ('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="%s" stroke-width="1.5" '
+            'stroke-dasharray="3 4"/>' % (x1, y1, x2, y2, colour))
+
+
 def read_png(data):
     # rsvg-convert writes 8-bit RGB, or RGBA where anything is transparent, not interlaced.
     width, height, depth, colour = struct.unpack(">IIBB", data[16:26])

@@ -7,7 +7,7 @@ Run from the repository's root: tools/maps/sunken_crypt.py
 """
 import random
 
-from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way
+from mapdraw import CELL_H, CELL_W, centre, draw, places_and_labels, speckled_ground, way, way_found_late
 
 COLUMNS, ROWS = 7, 8
 WIDTH, HEIGHT = COLUMNS * CELL_W, ROWS * CELL_H
@@ -89,10 +89,7 @@ def landmarks():
 def ways():
     parts = [way(PLACES, passage, 7, "#45454e") for passage in PASSAGES]
     parts += [way(PLACES, passage, 3, "#b4b4be") for passage in PASSAGES]
-    for slot in SLOTS:
-        (x1, y1), (x2, y2) = (centre(*PLACES[name]) for name in slot)
-        parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#8c8c78" stroke-width="1.5" '
-                     'stroke-dasharray="3 4"/>' % (x1, y1, x2, y2))
+    parts += [way_found_late(PLACES, slot, "#8c8c78") for slot in SLOTS]
     return parts
 
 
