@@ -107,6 +107,7 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TDarkTunnelScript", {"OnEnter", "OnExit"}},
     {"TDeepsPlace", {"OnRest", "OnEnter"}},
     {"TWarrenEdge", {"OnRest"}},
+    {"THeartRest", {"OnRest"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides
