@@ -9,10 +9,10 @@
 -- special uses 130..134.
 
 -- ---------------------------------------------------------------- damage
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (160, '2d4', 3, -1, -1, 1);  -- the guardian's fists of slag
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (161, '1d6', 5, -1, -1, 0);  -- its breath of cinders
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (162, '2d6', 7, -1, -1, 2);  -- a flask of quench-water bursting
-insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (163, '1d4', 5, -1, -1, 0);  -- a cinder wisp's touch
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (160, '1d6', 3, -1, -1, 0);  -- the guardian's fists of slag
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (161, '1d3', 5, -1, -1, 0);  -- its breath of cinders
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (162, '2d6', 7, -1, -1, 0);  -- a flask of quench-water bursting
+insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (163, '1d3', 5, -1, -1, 0);  -- a cinder wisp's touch
 insert into damage (id, dmg, dtype_id, duration, trigger, modifier) values (164, '1d6', 4, -1, -1, 0);  -- an ember-mad goblin's hooked blade
 
 -- ---------------------------------------------------------------- special uses
@@ -62,7 +62,7 @@ insert into items (id, template_id) select id, id from item_templates where id b
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,
   ab_str, ab_dex, ab_mind, ab_faith, ab_const, res_fire, res_poison,
   attack_roll, delay, attack_type, mod_atk_melee, armor_melee, armor_missile, armor_wizard, armor_priest, damage_id)
-values (30060, 'Guardian of the Heart', 1, 500205, 160201, 60, 60, 0, 0, 0, 6, 1500,
+values (30060, 'Guardian of the Heart', 1, 500205, 160201, 48, 48, 0, 0, 0, 6, 1500,
   4, 1, 2, 0, 4, 100, 100,
   1, 8, 1, 1, 4, 4, 2, 2, 160);
 insert into creature_templates (id, name, type_id, script_id, desc_id, endurance, end_max, mana, mana_max, gold, level, xp_award,

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int32_t HeartMends = 3;
+constexpr int32_t HeartMends = 2;
 constexpr int32_t BreathEvery = 3;
 constexpr int32_t WispsCalled = 2;
 constexpr int32_t GuardianBonus = 300;
