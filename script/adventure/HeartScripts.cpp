@@ -24,11 +24,11 @@ constexpr const char* GoblinsCome = "Howling comes down the passage, and a pair 
 const THeartNight Places[] = {
     {CinderStair, {{0, 2}, 40, "Warm ash sifts down the stair all night, and nothing with it. The party rests.",
      CinderWisp, 1, WispsCome, &HeartMapPicture}},
-    {ScorchedGallery, {{1, 2}, 60, "Nothing runs the gallery tonight. The party rests.", EmberMadGoblin, 2,
+    {ScorchedGallery, {ScorchedGalleryPlace, 60, "Nothing runs the gallery tonight. The party rests.", EmberMadGoblin, 2,
      GoblinsCome, &HeartMapPicture}},
     {MinersHollow, {{1, 1}, 0, "The miners keep watch by turns, and the hollow stays cool. The party rests.",
      EmberMadGoblin, 1, GoblinsCome, &HeartMapPicture}},
-    {FireRift, {{2, 2}, 75, "The rift breathes in and out all night, and by some luck breathes out nothing worse. The "
+    {FireRift, {FireRiftPlace, 75, "The rift breathes in and out all night, and by some luck breathes out nothing worse. The "
                             "party rests.", CinderWisp, 2, WispsCome, &HeartMapPicture}},
     {DeepForge, {DeepForgePlace, 25, "The dwarves' forge keeps off the worst of the heat. The party rests.",
      CinderWisp, 1, WispsCome, &HeartMapPicture}},
@@ -70,15 +70,6 @@ void RestInTheHeart(TScriptObject* script)
         night.HowItPassed = "The deep workings are quiet now, and only warm. The party rests.";
     }
     RestAtRisk(script, night);
-}
-
-void FightInTheHeart(const std::string& scene, const std::string& cry)
-{
-    MarkPartyInHeart();
-    TScriptCmd& cmd = Cmd();
-    cmd.PrintParagraph(scene);
-    cmd.PrintParagraph("~<c:YELLOW>" + cry);
-    cmd.CheckForCombat();
 }
 
 void OpenTheHeartQuest()

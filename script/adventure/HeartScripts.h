@@ -21,6 +21,8 @@ inline constexpr int64_t VigilOfTheFlame = 1607;
 inline constexpr int64_t HeartChamber = 1608;
 inline constexpr int64_t GuardiansHoard = 1609;
 
+inline constexpr TTownPlace ScorchedGalleryPlace{1, 2};
+inline constexpr TTownPlace FireRiftPlace{2, 2};
 inline constexpr TTownPlace DeepForgePlace{2, 3};
 inline constexpr TTownPlace HeartChamberPlace{4, 2};
 
@@ -46,8 +48,6 @@ void MarkPartyInHeart();
 // A night in the place the party stands in, at that place's odds; every night
 // is quiet once the heart is ended.
 void RestInTheHeart(TScriptObject* script);
-// A fight the place starts as the party walks in.
-void FightInTheHeart(const std::string& scene, const std::string& cry);
 // The quest of the heart opens once, with its ring on the heart chamber.
 void OpenTheHeartQuest();
 // Every quest still open in the quest book is done.

@@ -4,6 +4,7 @@
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/HeartScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -21,11 +22,12 @@ public:
             cmd.PrintParagraph("The heart has gone dark but for a slow red pulse deep in its cracks, and the chamber "
                                "is cooling, ticking like an oven after the bread is out.");
         } else {
-            FightInTheHeart("The Ember Heart fills the middle of the chamber: a coal the size of a cart, beating, "
-                            "every beat a wash of red light over the walls. The heap of slag before it stands up. It "
-                            "is shaped like a man three times your height, and the heart's fire shows through the "
-                            "cracks in it.",
-                            "The guardian of the heart rises!");
+            FightOnEntry(HeartChamberPlace,
+                         "The Ember Heart fills the middle of the chamber: a coal the size of a cart, beating, "
+                         "every beat a wash of red light over the walls. The heap of slag before it stands up. It "
+                         "is shaped like a man three times your height, and the heart's fire shows through the "
+                         "cracks in it.",
+                         "The guardian of the heart rises!", HeartMapPicture);
         }
         return 1;
     }

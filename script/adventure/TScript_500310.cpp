@@ -2,6 +2,7 @@
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/HeartScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -9,9 +10,10 @@ class TScript_500310 : public THeartRest {
 public:
     int32_t OnFirstEnter() override
     {
-        FightInTheHeart("Sparks stream up out of the rift in a slow red river. As you come to its edge two knots of "
-                        "them draw together in the air, thicken into shapes like burning moths, and turn toward you.",
-                        "Cinder wisps attack!");
+        FightOnEntry(FireRiftPlace,
+                     "Sparks stream up out of the rift in a slow red river. As you come to its edge two knots of "
+                     "them draw together in the air, thicken into shapes like burning moths, and turn toward you.",
+                     "Cinder wisps attack!", HeartMapPicture);
         return 1;
     }
 };
