@@ -22,7 +22,7 @@ constexpr const char* GoblinsCome = "Howling comes down the passage, and a pair 
                                     "shining eyes run at you, blades up. Ember-mad goblins attack!";
 
 const THeartNight Places[] = {
-    {CinderStair, {{0, 2}, 40, "Warm ash sifts down the stair all night, and nothing with it. The party rests.",
+    {CinderStair, {CinderStairPlace, 40, "Warm ash sifts down the stair all night, and nothing with it. The party rests.",
      CinderWisp, 1, WispsCome, &HeartMapPicture}},
     {ScorchedGallery, {ScorchedGalleryPlace, 60, "Nothing runs the gallery tonight. The party rests.", EmberMadGoblin, 2,
      GoblinsCome, &HeartMapPicture}},

@@ -21,6 +21,7 @@ inline constexpr int64_t VigilOfTheFlame = 1607;
 inline constexpr int64_t HeartChamber = 1608;
 inline constexpr int64_t GuardiansHoard = 1609;
 
+inline constexpr TTownPlace CinderStairPlace{0, 2};
 inline constexpr TTownPlace ScorchedGalleryPlace{1, 2};
 inline constexpr TTownPlace FireRiftPlace{2, 2};
 inline constexpr TTownPlace DeepForgePlace{2, 3};

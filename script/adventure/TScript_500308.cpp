@@ -11,7 +11,7 @@ public:
     int32_t OnFirstEnter() override
     {
         TScriptCmd& cmd = Cmd();
-        ShowMap(HeartMapPicture, {0, 2});
+        ShowMap(HeartMapPicture, CinderStairPlace);
         cmd.PrintParagraph("The air grows warmer with every step, and then hot, and the stone under your hand is warm "
                            "as a sleeping animal. From far below comes a sound you feel in your teeth more than hear: "
                            "a slow double beat, like a heart.");

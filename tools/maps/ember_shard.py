@@ -23,7 +23,7 @@ def main():
         '<path d="M62,60 L98,84 L70,116 Z" fill="#3c0c06"/>',
         '<path d="M52,14 L86,40 L62,60 Z" fill="#9a3014"/>',
         '<circle cx="62" cy="64" r="11" fill="url(#core)"/>',
-        '<path d="M40,30 L48,22" stroke="#ffd4a0" stroke-width="2" opacity="0.7"/>',
+        '<path d="M54,26 L62,32" stroke="#ffd4a0" stroke-width="2" opacity="0.7"/>',
     ]
     draw_picture(OUT, SIZE, SIZE, parts)
 
