@@ -84,10 +84,18 @@ void CloseEveryOpenQuest()
     TProcess& process = Process();
     if (!process.Client)
         return;
+    const auto nameOf = [](const std::string& line) { return line.substr(0, line.find('=')); };
     std::vector<std::string> open;
     for (const std::string& line : process.Client->Quests)
         if (ValueOf(line) != "*")
-            open.push_back(line.substr(0, line.find('=')));
-    for (const std::string& quest : open)
-        Cmd().CompleteQuest(quest);
+            open.push_back(nameOf(line));
+    std::vector<std::string> maps;
+    for (const std::string& line : process.Client->MapPictures)
+        maps.push_back(nameOf(line));
+    TScriptCmd& cmd = Cmd();
+    for (const std::string& quest : open) {
+        cmd.CompleteQuest(quest);
+        for (const std::string& map : maps)
+            ClearQuestGoalOnMap({map.c_str(), "", ""}, quest.c_str());
+    }
 }

@@ -51,7 +51,7 @@ void MarkPartyInHeart();
 void RestInTheHeart(TScriptObject* script);
 // The quest of the heart opens once, with its ring on the heart chamber.
 void OpenTheHeartQuest();
-// Every quest still open in the quest book is done.
+// Every quest still open in the quest book is done, its ring off every map.
 void CloseEveryOpenQuest();
 
 // A place of the deep workings: only its nights are its own.

@@ -3,7 +3,6 @@
 // party stays at the forge, free to go where it likes.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
-#include "script/adventure/DeepsScripts.h"
 #include "script/adventure/HeartScripts.h"
 
 namespace {
@@ -35,8 +34,6 @@ public:
         cmd.AwardExperience(EndingBonus);
         cmd.PrintParagraph("~<c:LIME>The party gains " + std::to_string(EndingBonus) + " experience for ending the "
                            "Ember Heart.");
-        ClearQuestGoalOnMap(HeartMapPicture, QuestEmberHeart);
-        ClearQuestGoalOnMap(DeepsMapPicture, QuestHollowFlame);
         CloseEveryOpenQuest();
         cmd.AddJournalEntry("j_ending", "j_ending.txt");
         cmd.PrintParagraph("~<c:AQUA>The Ember Heart is ended. The deep workings are yours to walk, and the long "
