@@ -46,6 +46,8 @@ inline constexpr int64_t MayorsSealTemplate = 21005;
 inline constexpr int64_t HolyWaterTemplate = 21070;
 inline constexpr int64_t AltarTemplate = 21073;
 inline constexpr int64_t SextonsKeysTemplate = 21074;
+// Ashara's noon in a stone: carried into the heart chamber, it starves the guardian.
+inline constexpr int64_t SunstoneTemplate = 21078;
 inline constexpr int64_t FoundingStone = 21502;
 inline constexpr int64_t HighPriestsGhost = 40054;
 

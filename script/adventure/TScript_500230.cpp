@@ -22,7 +22,7 @@ public:
         Cmd().PrintParagraph("A tablet of white stone, set among the priests' niches. ~<i>If ever the altar is "
                              "fouled, let it be washed with water from our font, blessed by our hands, and Ashara's "
                              "light will return to it. And if the sleeper below should stir, he who lies in the "
-                             "round tomb holds the sun that opens its door.~<>");
+                             "round tomb holds the sun that holds its fire down.~<>");
         return 1;
     }
 };

@@ -32,8 +32,9 @@ public:
                        "rim, and pour it on the altar.");
         });
         cmd.AddChoice(3, "And the fire that sleeps?", "", [] {
-            Maelis.Say("Its door is shut with a sun, and only a sun will open it. Aurelan, our high priest, took the "
-                       "Sunstone into his tomb with him, past the iron door. The sexton kept the keys to both.");
+            Maelis.Say("The Heart feeds whatever guards it, and only a sun can hold its fire down. Aurelan, our high "
+                       "priest, took the Sunstone into his tomb with him, past the iron door. The sexton kept the "
+                       "keys to both.");
         });
         cmd.RunChoices(this);
         return 1;

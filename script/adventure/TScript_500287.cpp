@@ -28,9 +28,9 @@ private:
     static void Tell()
     {
         TScriptCmd& cmd = Cmd();
-        Aurelan.Say("The Sunstone. A piece of the noon, Ashara's gift. We shut the fire under the mountain behind a "
-                    "door sealed with a sun, and the Sunstone is its key. Take it down the stair to the Heart. Set it "
-                    "in the door, and the Heart's own light will be yours to turn against it.");
+        Aurelan.Say("The Sunstone. A piece of the noon, Ashara's gift. While we lived, we held the fire under the "
+                    "mountain down with it. Take it down the stair to the Heart and carry it before you: where its "
+                    "light falls, the Heart's fire cannot feed whatever guards it.");
         if (cmd.GetCounter(CounterSunstoneTold) > 0)
             return;
         cmd.ChangeCounter(CounterSunstoneTold, true);

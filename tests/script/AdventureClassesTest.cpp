@@ -111,6 +111,7 @@ const std::map<std::string, TEvents> BaseEvents = {
     {"TCryptCamp", {"OnRest", "OnEnter"}},
     {"TCryptRest", {"OnRest"}},
     {"TKeyOrPicks", {"OnUnlock", "OnPickLock"}},
+    {"THeartRest", {"OnRest"}},
 };
 
 // The events a class overrides, read from its own file: what it overrides

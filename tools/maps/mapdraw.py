@@ -119,7 +119,11 @@ def write_bmp(path, width, height, rows):
 
 def draw(out, columns, rows, parts):
     """Writes the picture of an area of that many columns and rows to out."""
-    width, height = columns * CELL_W, rows * CELL_H
+    draw_picture(out, columns * CELL_W, rows * CELL_H, parts)
+
+
+def draw_picture(out, width, height, parts):
+    """Writes a picture of that size, drawn by the SVG parts, to out."""
     drawing = ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d">%s</svg>'
                % (width, height, "".join(parts)))
     with tempfile.TemporaryDirectory() as scratch:
