@@ -1,5 +1,6 @@
-// Jory, Brother Perrin's brother, a miner of the last shift, hiding in the
-// hollow with the others: what happened to the shift, and the news of Perrin.
+// Jory, Brother Perrin's brother, a miner of the fourth shift's deep crew,
+// hiding in the hollow with the others: what happened to the crew, and the
+// news of Perrin.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/HeartScripts.h"
@@ -27,9 +28,10 @@ public:
         Jory.Say("Easy! Easy. You're real? You're not more of them?");
         cmd.BeginChoices();
         cmd.AddChoice(0, "We're from Cindervale. Who are you?", "1", [] {
-            Jory.Say("Jory. Last shift. We broke through into the old dwarf workings a month gone, and the men in "
-                     "black were already here, singing. Then the beat started, and half the shift went queer in the "
-                     "head and walked toward it. The rest of us hid in here. It's cool in here. It doesn't reach.");
+            Jory.Say("Jory. Fourth shift, the deep crew. Garrick sent fourteen of us down after the seam, and we "
+                     "broke through into the old dwarf workings a month gone, and the men in black were already here, "
+                     "singing. Then the beat started, and half the crew went queer in the head and walked toward it. "
+                     "The rest of us hid in here. It's cool in here. It doesn't reach.");
         });
         cmd.AddChoice(1, "Your brother is Perrin, of the temple?", "", [] { TellOfPerrin(); });
         cmd.AddChoice(1, "Stay here. We'll come back for you.", "", [] { Jory.Say("We're not going anywhere."); });
@@ -43,8 +45,8 @@ private:
         TScriptCmd& cmd = Cmd();
         if (cmd.GetCounter(CounterJoryHeard) > 0)
             return;
-        Jory.Say("Perrin? You've seen him? He came after me, didn't he, the fool. He's alive? Out, with the miners "
-                 "of the fourth shift? Ashara keep him. Ashara keep you. Listen: the old dwarf at the forge, the one "
+        Jory.Say("Perrin? You've seen him? He came after me, didn't he, the fool. He's alive? Out, with Garrick and "
+                 "the rest of the shift? Ashara keep him. Ashara keep you. Listen: the old dwarf at the forge, the one "
                  "you can see through. He talks to us sometimes. He knows how the beat is stopped.");
         cmd.ChangeCounter(CounterJoryHeard, true);
         cmd.AwardExperience(NewsBonus);
