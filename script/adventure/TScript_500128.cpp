@@ -2,10 +2,12 @@
 // kept in a global variable; accepting the work sets the story counter and
 // hands over the town map. Once hired he gives the party the hammer his watch
 // found, when Brannoc has asked for it; once the party knows of the Hollow
-// Flame, he gives it the town's seal, which opens the old crypt on the mountain.
+// Flame, he gives it the town's seal, which opens the old crypt on the mountain;
+// once the Ember Heart is ended, he pays what he promised for the mines.
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/DeepsScripts.h"
+#include "script/adventure/HeartScripts.h"
 #include "script/adventure/MineScripts.h"
 #include "script/adventure/SlopeScripts.h"
 #include "script/adventure/StoryFlags.h"
@@ -13,6 +15,10 @@
 #include "script/adventure/TownScripts.h"
 
 namespace {
+
+constexpr int32_t MinesReward = 500;
+// Set when the mayor has paid what he promised for the mines.
+constexpr const char* CounterMinesPaid = "mayor_mines_paid";
 
 class TScript_500128 : public TScriptObject {
 public:
@@ -27,6 +33,10 @@ public:
         if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterCultRevealed) > 0 &&
             cmd.GetCounter(CounterSealGiven) == 0) {
             AskForTheSeal(this);
+            return 1;
+        }
+        if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterHeartEnded) > 0) {
+            PayForTheMines();
             return 1;
         }
         if (cmd.GetCounter(CounterMayorHired) > 0 && cmd.GetCounter(CounterMinersFreed) > 0) {
@@ -85,6 +95,24 @@ private:
         ShowTownMap();
         MarkQuestGoal("j_mines", TollBridgePlace);
         cmd.PrintParagraph("~<c:LIME>He gives you a map of Cindervale; it is on the map tab.");
+    }
+
+    // The five hundred crowns he promised at the hiring, once the mines work again.
+    static void PayForTheMines()
+    {
+        TScriptCmd& cmd = Cmd();
+        if (cmd.GetCounter(CounterMinesPaid) > 0) {
+            cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"Listen to it. Every forge in Cindervale, and the "
+                               "night shift singing on the mine road. Sit down, friends; you have earned a chair.\"~<>");
+            return;
+        }
+        cmd.ChangeCounter(CounterMinesPaid, true);
+        cmd.PrintParagraph("~<c:AQUA>Mayor Harrowgate:~<> ~<i>\"The ore burns red in every bin on the hill, and Brannoc "
+                           "has been at his anvil since midnight. I said five hundred crowns when the mines were "
+                           "working again, and the treasury is as empty as I told you, so the guilds have filled it. "
+                           "Cindervale pays its debts.\"~<>");
+        cmd.SetGold(cmd.GetGold() + MinesReward);
+        cmd.PrintParagraph("~<c:LIME>The mayor pays you " + std::to_string(MinesReward) + " crowns.");
     }
 
     static void AskForTheSeal(TScriptObject* script)
