@@ -147,7 +147,7 @@ TEST_F(PlayerWordsTest, ANewcomerCreatesEowynMistypesAndIsAnsweredPolitely)
     EXPECT_NE(AnswerTo("2").find("Name: (not given yet)"), std::string::npos);
     EXPECT_NE(AnswerTo("name \xC3\x89owyn d'Arc").find("Name: \xC3\x89owyn d'Arc"), std::string::npos);
     EXPECT_EQ(AnswerTo("99"), "There is no choice 99: nothing is offered now.\n");
-    EXPECT_EQ(AnswerTo("w"), "You can't go that way.\n");
+    EXPECT_EQ(AnswerTo("w"), "You can't go that way. Ways on: the far bank (north).\n");
     EXPECT_NE(AnswerTo("party").find("1. \xC3\x89owyn d'Arc, Human, level 1"), std::string::npos) << AnswerTo("party");
     EXPECT_EQ(AnswerTo("frobnicate now"), "I don't know the word \"frobnicate\". Type help for the words you can use.\n");
     EXPECT_NE(AnswerTo("n").find("The Far Bank"), std::string::npos) << AnswerTo("n");
@@ -166,7 +166,7 @@ TEST_F(PlayerWordsTest, MistakesAtTheWindowGetAnswersInThePlayersWords)
     };
     const std::vector<Case> cases = {
         {"0", "There is no choice 0: nothing is offered now.\n"},
-        {"down", "You can't go that way.\n"},
+        {"down", "You can't go that way. Ways on: the far bank (north).\n"},
         {"party 3", "There is no member 3.\n"},
         {"stats 3", "There is no member 3.\n"},
         {"wear cloak", "Brenna has nothing called \"cloak\" (inventory shows what each member has).\n"},
@@ -223,7 +223,7 @@ TEST_F(PlayerWordsTest, ViewsShowWhatTheSessionHolds)
               std::string::npos)
         << AnswerTo("journal");
     EXPECT_NE(AnswerTo("quests").find("No quest is open.\n"), std::string::npos) << AnswerTo("quests");
-    EXPECT_EQ(AnswerTo("map"), "You are at The Ford in Riverlands.\nWays on: the far bank.\n"
+    EXPECT_EQ(AnswerTo("map"), "You are at The Ford in Riverlands.\nWays on: the far bank (north).\n"
                                "The Ford has no place on the map of Riverlands.\n");
     EXPECT_NE(AnswerTo("inventory").find("1. Brenna\n  wears: nothing\n  backpack: nothing\n"), std::string::npos)
         << AnswerTo("inventory");

@@ -10,6 +10,7 @@
 #include "session/GameClient.h"
 #include "session/Process.h"
 #include "ui/console/BookPages.h"
+#include "ui/console/ExitWords.h"
 #include "ui/console/OutputEcho.h"
 #include "ui/console/PartyWords.h"
 #include "ui/console/ShopPage.h"
@@ -21,21 +22,6 @@ namespace {
 struct TWord {
     const char* Typed;
     const char* Line;
-};
-
-// Directions as the keypad takes them, with the exit orientation each leads to.
-struct TDirection {
-    const char* Typed;
-    int Orientation;
-    const char* Line;
-};
-const TDirection Directions[] = {
-    {"n", 1, "key Up"},         {"north", 1, "key Up"},         {"e", 2, "key Right"},      {"east", 2, "key Right"},
-    {"s", 3, "key Down"},       {"south", 3, "key Down"},       {"w", 4, "key Left"},       {"west", 4, "key Left"},
-    {"ne", 5, "key Num9"},      {"northeast", 5, "key Num9"},   {"nw", 6, "key Num7"},      {"northwest", 6, "key Num7"},
-    {"se", 7, "key Num3"},      {"southeast", 7, "key Num3"},   {"sw", 8, "key Num1"},      {"southwest", 8, "key Num1"},
-    {"u", 9, "key NumPlus"},    {"up", 9, "key NumPlus"},       {"d", 10, "key NumMinus"},  {"down", 10, "key NumMinus"},
-    {"in", 11, "key Num5"},     {"out", 12, "key Num0"},
 };
 
 // Actions as their buttons.
@@ -352,7 +338,7 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
         if (first == view.Typed)
             return std::nullopt;
     }
-    for (const TDirection& direction : Directions) {
+    for (const TDirection& direction : Directions()) {
         if (word != direction.Typed)
             continue;
         if (SaidNoBook())
@@ -364,7 +350,7 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
             for (const TLocationExit& way : client.CurrentLocation->Exits)
                 exit = exit || (way.Orientation == direction.Orientation && way.ExitId >= 1);
             if (!exit) {
-                Out << "You can't go that way.\n";
+                Out << "You can't go that way. Ways on: " << WaysOn(*client.CurrentLocation) << ".\n";
                 return std::nullopt;
             }
         }

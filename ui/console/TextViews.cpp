@@ -6,6 +6,7 @@
 #include "rules/Creature.h"
 #include "session/GameClient.h"
 #include "session/Process.h"
+#include "ui/console/ExitWords.h"
 #include "ui/console/MapGrid.h"
 #include "ui/console/SlotNames.h"
 #include "world/AreaMap.h"
@@ -94,11 +95,7 @@ void ShowMap(std::ostream& out)
              Process().SessionDb->Query("select name from areas where id = " + std::to_string(here->AreaId)))
             area = row->GetItem("name");
     out << "You are at " << AsUtf8(here->Name) << (area.empty() ? "" : " in " + AsUtf8(area)) << ".\n";
-    std::string exits;
-    for (const TLocationExit& exit : here->Exits)
-        if (exit.ExitId >= 1)
-            exits += (exits.empty() ? "" : ", ") + AsUtf8(exit.Name);
-    out << "Ways on: " << (exits.empty() ? "none" : exits) << ".\n";
+    out << "Ways on: " << WaysOn(*here) << ".\n";
     const auto& pictures = GameClient().MapPictures;
     if (!pictures.empty()) {
         out << "Maps found:";
