@@ -76,6 +76,11 @@ bool TFormModel::Usable(const TControlState* control) const
     return AllTheWayUp(*this, control, [](const TControlState& c) { return c.Visible && c.Enabled; });
 }
 
+bool TFormModel::CanClick(const std::string& name) const
+{
+    return Usable(Find(name));
+}
+
 bool TFormModel::IsShown(const TControlState& control) const
 {
     return AllTheWayUp(*this, &control, [](const TControlState& c) { return c.Visible; });

@@ -132,6 +132,9 @@ public:
     // Whether the control and every container around it are visible.
     bool IsShown(const TControlState& control) const;
 
+    // Whether the user could click the control now: it is there, and it and
+    // every control it sits on are shown and enabled.
+    bool CanClick(const std::string& name) const;
     // Input as the user gives it. Each returns false, doing nothing, when the control
     // is missing, hidden or disabled (a click the user could not have made).
     bool Click(const std::string& name);

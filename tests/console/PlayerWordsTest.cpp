@@ -186,6 +186,10 @@ TEST_F(PlayerWordsTest, MistakesAtTheWindowGetAnswersInThePlayersWords)
         SCOPED_TRACE(c.typed);
         EXPECT_EQ(AnswerTo(c.typed), c.answer);
     }
+    // A button the window holds disabled, as Unlock is with nothing to unlock.
+    Form().Find("BtnUnlock")->Enabled = false;
+    Type({"unlock"});
+    EXPECT_EQ(AnswerTo("unlock"), "\"unlock\" can't be done now.\n");
 }
 
 TEST_F(PlayerWordsTest, ACharacterIsThrownAwayOnlyAfterAYes)

@@ -364,7 +364,13 @@ std::optional<std::string> TPlayerWords::AtWindow(const std::string& typed, cons
             needsBook = needsBook && word != open;
         if (needsBook && SaidNoBook())
             return std::nullopt;
-        return known.Line;
+        // A button that cannot be pressed now is answered in the player's words.
+        const std::string line = known.Line;
+        if (line.rfind("click ", 0) == 0 && !Form.CanClick(line.substr(6))) {
+            Out << "\"" << word << "\" can't be done now.\n";
+            return std::nullopt;
+        }
+        return line;
     }
     return ScriptLine(typed, "I don't know the word \"" + AsUtf8(FirstWord(Trim(typed))) +
                                  "\". Type help for the words you can use.");
