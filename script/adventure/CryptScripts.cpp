@@ -71,32 +71,23 @@ const TCryptNight Places[] = {
      DeadRise, &CryptMapPicture}},
 };
 
-const TCryptNight* PlaceHere()
-{
-    const int64_t here = PartyLocation();
-    for (const TCryptNight& place : Places)
-        if (place.Location == here)
-            return &place;
-    return nullptr;
-}
-
 } // namespace
 
 void MarkPartyInCrypt()
 {
-    if (const TCryptNight* place = PlaceHere())
+    if (const TCryptNight* place = PlaceOfParty(Places))
         MarkPartyOnMap(CryptMapPicture, place->Night.Place);
 }
 
 void RestInTheCrypt(TScriptObject* script)
 {
-    if (const TCryptNight* place = PlaceHere())
+    if (const TCryptNight* place = PlaceOfParty(Places))
         RestAtRisk(script, place->Night);
 }
 
 void FightInTheCrypt(const std::string& scene, const std::string& cry)
 {
-    if (const TCryptNight* place = PlaceHere())
+    if (const TCryptNight* place = PlaceOfParty(Places))
         FightOnEntry(place->Night.Place, scene, cry, CryptMapPicture);
 }
 

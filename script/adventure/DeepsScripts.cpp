@@ -67,15 +67,6 @@ const TDeepsNight Places[] = {
      GoblinsFindYou}},
 };
 
-const TDeepsNight* PlaceHere()
-{
-    const int64_t here = PartyLocation();
-    for (const TDeepsNight& place : Places)
-        if (place.Location == here)
-            return &place;
-    return nullptr;
-}
-
 } // namespace
 
 int64_t PartyLocation()
@@ -86,13 +77,13 @@ int64_t PartyLocation()
 
 void MarkPartyInDeeps()
 {
-    if (const TDeepsNight* place = PlaceHere())
+    if (const TDeepsNight* place = PlaceOfParty(Places))
         MarkPartyOnMap(DeepsMapPicture, place->Night.Place);
 }
 
 void RestInTheDeeps(TScriptObject* script)
 {
-    const TDeepsNight* place = PlaceHere();
+    const TDeepsNight* place = PlaceOfParty(Places);
     if (!place)
         return;
     const TRiskyRest& night = place->Night;

@@ -40,28 +40,19 @@ const THeartNight Places[] = {
      1, WispsCome, &HeartMapPicture}},
 };
 
-const THeartNight* PlaceHere()
-{
-    const int64_t here = PartyLocation();
-    for (const THeartNight& place : Places)
-        if (place.Location == here)
-            return &place;
-    return nullptr;
-}
-
 } // namespace
 
 void MarkPartyInHeart()
 {
     if (PartyLocation() == HeartChamber)
         MarkPartyOnMap(HeartMapPicture, HeartChamberPlace);
-    else if (const THeartNight* place = PlaceHere())
+    else if (const THeartNight* place = PlaceOfParty(Places))
         MarkPartyOnMap(HeartMapPicture, place->Night.Place);
 }
 
 void RestInTheHeart(TScriptObject* script)
 {
-    const THeartNight* place = PlaceHere();
+    const THeartNight* place = PlaceOfParty(Places);
     if (!place)
         return;
     TRiskyRest night = place->Night;

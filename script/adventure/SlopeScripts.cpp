@@ -86,26 +86,17 @@ const TSlopeNight Places[] = {
       &SlopesMapPicture}},
 };
 
-const TSlopeNight* PlaceHere()
-{
-    const int64_t here = PartyLocation();
-    for (const TSlopeNight& place : Places)
-        if (place.Location == here)
-            return &place;
-    return nullptr;
-}
-
 } // namespace
 
 void RestOnTheSlopes(TScriptObject* script)
 {
-    if (const TSlopeNight* place = PlaceHere())
+    if (const TSlopeNight* place = PlaceOfParty(Places))
         RestAtRisk(script, place->Night);
 }
 
 void FirstLookOnTheSlopes()
 {
-    const TSlopeNight* place = PlaceHere();
+    const TSlopeNight* place = PlaceOfParty(Places);
     if (!place)
         return;
     MarkPartyOnMap(SlopesMapPicture, place->Night.Place);
