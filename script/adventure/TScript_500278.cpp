@@ -1,9 +1,15 @@
 // Sister Maelis, the ghost of the font's last keeper: how the crypt was sealed,
 // what the cult has done to the altar, how to wash it clean, and where the
-// sun that opens the Heart's door lies.
+// sun that holds the Heart's fire down lies. While the altar is fouled she
+// fills another flask for a party that has none, so losing one never shuts
+// the way on.
+#include "rules/Item.h"
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/CryptScripts.h"
+#include "session/GameClient.h"
+#include "session/Process.h"
+#include "world/Location.h"
 
 namespace {
 
@@ -22,6 +28,8 @@ public:
                        "under the mountain. When the town was built we sealed the doors and gave the key to the "
                        "mayor, and lay down here to sleep. I did not sleep well.");
         });
+        if (cmd.GetCounter(CounterAltarCleansed) == 0 && !PartyHasItem(HolyWaterTemplate) && !HolyWaterLiesHere())
+            cmd.AddChoice(0, "We have no holy water.", "", [] { FillAFlask(); });
         cmd.AddChoice(0, "Goodbye.", "", [] { Maelis.Say("Sun over you."); });
         cmd.AddChoice(1, "What has the cult done?", "2,3", [] {
             Maelis.Say("They have fouled our altar. It was made to hold the sun's light down upon the sleeper. "
@@ -38,6 +46,26 @@ public:
         });
         cmd.RunChoices(this);
         return 1;
+    }
+
+private:
+    static bool HolyWaterLiesHere()
+    {
+        const TLocation* here = GameClient().CurrentLocation;
+        if (!here)
+            return false;
+        for (const auto& item : here->Items)
+            if (item && item->TemplateId == HolyWaterTemplate)
+                return true;
+        return false;
+    }
+
+    static void FillAFlask()
+    {
+        Maelis.Say("Then take another. The font has not run dry in three hundred years, and it will not start for "
+                   "the Hollow Flame.");
+        Cmd().GiveItem(HolyWaterTemplate);
+        Cmd().PrintParagraph("~<c:LIME>Sister Maelis fills a flask at the font for you.");
     }
 };
 
