@@ -30,7 +30,7 @@ struct TMapPicture {
     static TMapPicture Read(const std::string& line)
     {
         TMapPicture map;
-        map.Title = line.substr(0, line.find('='));
+        map.Title = NameOf(line);
         std::vector<std::string> fields;
         SplitToList(ValueOf(line), '|', fields);
         map.Picture = fields.empty() ? std::string() : fields[0];

@@ -13,6 +13,11 @@ bool HasName(const std::vector<std::string>& lines, const std::string& name)
     return false;
 }
 
+std::string NameOf(const std::string& line)
+{
+    return line.substr(0, line.find('='));
+}
+
 std::string ValueOf(const std::string& line)
 {
     const size_t equals = line.find('=');

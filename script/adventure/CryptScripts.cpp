@@ -9,18 +9,12 @@ namespace {
 constexpr int64_t CryptDead = 30050;
 constexpr int64_t Acolyte = 30052;
 
-// A place of the crypt and its night.
-struct TCryptNight {
-    int64_t Location;
-    TRiskyRest Night;
-};
-
 constexpr const char* DeadRise = "Bones grate on stone in the dark, and the crypt's dead come shuffling toward your "
                                  "light. The dead attack!";
 constexpr const char* AcolytesCome = "Lantern-light and soft voices: acolytes of the Hollow Flame, come to trim the "
                                      "downward flames, walk in on your camp. The cultists attack!";
 
-const TCryptNight Places[] = {
+const TPlaceNight Places[] = {
     {SealedDoors, {SealedDoorsPlace, 20, "Wind hums in the doors all night. The party rests.", Acolyte, 2,
      AcolytesCome, &CryptMapPicture}},
     {StairOfAshes, {{1, 3}, 50, "Ash sifts down the stair, and that is all. The party rests.", Acolyte, 2,
@@ -75,19 +69,19 @@ const TCryptNight Places[] = {
 
 void MarkPartyInCrypt()
 {
-    if (const TCryptNight* place = PlaceOfParty(Places))
+    if (const TPlaceNight* place = PlaceOfParty(Places))
         MarkPartyOnMap(CryptMapPicture, place->Night.Place);
 }
 
 void RestInTheCrypt(TScriptObject* script)
 {
-    if (const TCryptNight* place = PlaceOfParty(Places))
+    if (const TPlaceNight* place = PlaceOfParty(Places))
         RestAtRisk(script, place->Night);
 }
 
 void FightInTheCrypt(const std::string& scene, const std::string& cry)
 {
-    if (const TCryptNight* place = PlaceOfParty(Places))
+    if (const TPlaceNight* place = PlaceOfParty(Places))
         FightOnEntry(place->Night.Place, scene, cry, CryptMapPicture);
 }
 

@@ -1,7 +1,5 @@
 #include "script/adventure/DeepsScripts.h"
 
-#include <variant>
-
 #include "script/ScriptCommands.h"
 #include "script/adventure/WoodScripts.h"
 
@@ -10,19 +8,13 @@ namespace {
 constexpr int64_t CaveBat = 30035;
 constexpr int64_t MiddenGrub = 30034;
 
-// A place of the deeps: its cell on the map and its night.
-struct TDeepsNight {
-    int64_t Location;
-    TRiskyRest Night;
-};
-
 constexpr const char* GoblinsFindYou = "Bare feet pad on the stone, and a knot of goblins with knives comes round the "
                                        "bend, as surprised as you are. Goblins attack!";
 constexpr const char* BatsWake = "The roof above you comes alive with leathery wings. Bats attack!";
 constexpr const char* GrubsCome = "Something wet and blind comes nosing out of the muck toward the smell of you. "
                                   "Grubs attack!";
 
-const TDeepsNight Places[] = {
+const TPlaceNight Places[] = {
     {BreachTunnel, {BreachTunnelPlace, 50, "Nothing comes up the tunnel all night. The party rests.", GoblinWarrior, 2,
      GoblinsFindYou}},
     {RubbleStair, {{1, 4}, 40, "Stones click and settle on the stair, and that is all. The party rests.", GoblinWarrior,
@@ -69,29 +61,20 @@ const TDeepsNight Places[] = {
 
 } // namespace
 
-int64_t PartyLocation()
-{
-    const TVariant here = Cmd().GetVariable("LOC_ID");
-    return std::holds_alternative<int64_t>(here) ? std::get<int64_t>(here) : 0;
-}
-
 void MarkPartyInDeeps()
 {
-    if (const TDeepsNight* place = PlaceOfParty(Places))
+    if (const TPlaceNight* place = PlaceOfParty(Places))
         MarkPartyOnMap(DeepsMapPicture, place->Night.Place);
 }
 
 void RestInTheDeeps(TScriptObject* script)
 {
-    const TDeepsNight* place = PlaceOfParty(Places);
+    const TPlaceNight* place = PlaceOfParty(Places);
     if (!place)
         return;
-    const TRiskyRest& night = place->Night;
-    MarkPartyOnMap(DeepsMapPicture, night.Place);
-    if (QuietNight(night.HoldsAbove, night.HowItPassed))
-        return;
-    if (const int64_t here = DisruptRest(script))
-        RestAmbush(here, night.Creature, night.Count, night.Arrival);
+    TRiskyRest night = place->Night;
+    night.Map = &DeepsMapPicture;
+    RestAtRisk(script, night);
 }
 
 void FightInTheDeeps(const std::string& scene, const std::string& cry)

@@ -2,7 +2,6 @@
 // deeps' places, their rests, and the story counters of the warren.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -62,19 +61,6 @@ inline constexpr const char* CounterSigilFound = "hollow_flame_sigil_found";
 inline constexpr const char* QuestCaptive = "j_deeps_captive";
 inline constexpr const char* QuestHollowFlame = "j_after_the_flame";
 
-// The location the party stands in, 0 outside one.
-int64_t PartyLocation();
-// The row of a table of places for the location the party stands in, or null
-// when the table has none for it.
-template <typename TPlace, size_t Count>
-const TPlace* PlaceOfParty(const TPlace (&places)[Count])
-{
-    const int64_t here = PartyLocation();
-    for (const TPlace& place : places)
-        if (place.Location == here)
-            return &place;
-    return nullptr;
-}
 // Moves the party's dot to the location it stands in.
 void MarkPartyInDeeps();
 // A rest in the place the party stands in, at that place's odds: quiet, or

@@ -11,17 +11,12 @@
 
 namespace {
 
-struct THeartNight {
-    int64_t Location;
-    TRiskyRest Night;
-};
-
 constexpr const char* WispsCome = "The air over you brightens and begins to hiss. Cinder wisps drift down out of the "
                                   "cracks in the roof, drawn by the warmth of the living. Wisps attack!";
 constexpr const char* GoblinsCome = "Howling comes down the passage, and a pair of goblins with burnt faces and "
                                     "shining eyes run at you, blades up. Ember-mad goblins attack!";
 
-const THeartNight Places[] = {
+const TPlaceNight Places[] = {
     {CinderStair, {CinderStairPlace, 40, "Warm ash sifts down the stair all night, and nothing with it. The party rests.",
      CinderWisp, 1, WispsCome, &HeartMapPicture}},
     {ScorchedGallery, {ScorchedGalleryPlace, 60, "Nothing runs the gallery tonight. The party rests.", EmberMadGoblin, 2,
@@ -46,13 +41,13 @@ void MarkPartyInHeart()
 {
     if (PartyLocation() == HeartChamber)
         MarkPartyOnMap(HeartMapPicture, HeartChamberPlace);
-    else if (const THeartNight* place = PlaceOfParty(Places))
+    else if (const TPlaceNight* place = PlaceOfParty(Places))
         MarkPartyOnMap(HeartMapPicture, place->Night.Place);
 }
 
 void RestInTheHeart(TScriptObject* script)
 {
-    const THeartNight* place = PlaceOfParty(Places);
+    const TPlaceNight* place = PlaceOfParty(Places);
     if (!place)
         return;
     TRiskyRest night = place->Night;
@@ -75,14 +70,13 @@ void CloseEveryOpenQuest()
     TProcess& process = Process();
     if (!process.Client)
         return;
-    const auto nameOf = [](const std::string& line) { return line.substr(0, line.find('=')); };
     std::vector<std::string> open;
     for (const std::string& line : process.Client->Quests)
         if (ValueOf(line) != "*")
-            open.push_back(nameOf(line));
+            open.push_back(NameOf(line));
     std::vector<std::string> maps;
     for (const std::string& line : process.Client->MapPictures)
-        maps.push_back(nameOf(line));
+        maps.push_back(NameOf(line));
     TScriptCmd& cmd = Cmd();
     for (const std::string& quest : open) {
         cmd.CompleteQuest(quest);

@@ -4,15 +4,14 @@
 // is a creature that comes after the party into the place it goes to, or a
 // volley of darts into every member. The watchtower's wire rings the alarm
 // bell and brings a goblin lookout up onto the wall walk.
+#include "app/MainForm.h"
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
-#include "script/adventure/DeepsScripts.h"
 #include "script/adventure/TownScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
-constexpr int32_t LivingCreature = 20;
-constexpr int32_t PartySlots = 6;
 constexpr int32_t PiercingDamage = 2;
 
 // One trapped place, by its location: its counter is set once the trap is
@@ -63,24 +62,15 @@ const TTrappedPlace Places[] = {
      30050, 2},
 };
 
-const TTrappedPlace* PlaceHere()
-{
-    const int64_t here = PartyLocation();
-    for (const TTrappedPlace& place : Places)
-        if (place.Location == here)
-            return &place;
-    return nullptr;
-}
-
 void Spring(const TTrappedPlace& trap, int64_t destination)
 {
     TScriptCmd& cmd = Cmd();
     cmd.PrintParagraph(trap.Springs);
     if (trap.Creature)
-        cmd.SpawnContent(trap.Creature, LivingCreature, 0, trap.Count, destination);
+        cmd.SpawnContent(trap.Creature, CreatureKind, 0, trap.Count, destination);
     if (!trap.Volley)
         return;
-    for (int32_t slot = 1; slot <= PartySlots; ++slot) {
+    for (int32_t slot = 1; slot <= MaxPartySize; ++slot) {
         TScriptTarget struck;
         struck.Object = cmd.PartyMember(slot);
         if (struck.Object)
@@ -92,7 +82,7 @@ class TScript_500107 : public TScriptObject {
 public:
     int32_t OnFirstEnter() override
     {
-        if (const TTrappedPlace* trap = PlaceHere())
+        if (const TTrappedPlace* trap = PlaceOfParty(Places))
             Cmd().PrintParagraph(trap->FirstSight);
         return 1;
     }
@@ -100,7 +90,7 @@ public:
     int32_t OnExit(int64_t destination) override
     {
         TScriptCmd& cmd = Cmd();
-        const TTrappedPlace* trap = PlaceHere();
+        const TTrappedPlace* trap = PlaceOfParty(Places);
         if (!trap || cmd.GetCounter(trap->Counter) > 0)
             return -1;
         cmd.ChangeCounter(trap->Counter, true);
@@ -110,7 +100,7 @@ public:
 
     int32_t OnFindTraps() override
     {
-        const TTrappedPlace* trap = PlaceHere();
+        const TTrappedPlace* trap = PlaceOfParty(Places);
         return trap && FindTrap(SenderProxy, trap->Counter, trap->Finding, trap->Needed) ? 1 : -1;
     }
 };

@@ -3,6 +3,7 @@
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/DeepsScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 

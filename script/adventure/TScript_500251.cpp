@@ -4,6 +4,7 @@
 #include "script/ScriptCommands.h"
 #include "script/adventure/AdventureScripts.h"
 #include "script/adventure/DeepsScripts.h"
+#include "script/adventure/WoodScripts.h"
 
 namespace {
 
@@ -27,10 +28,8 @@ public:
     int32_t OnFirstEnter() override
     {
         MarkPartyInDeeps();
-        const int64_t here = PartyLocation();
-        for (const TWetPlace& place : WetPlaces)
-            if (place.Location == here)
-                Cmd().PrintParagraph(place.Seen);
+        if (const TWetPlace* place = PlaceOfParty(WetPlaces))
+            Cmd().PrintParagraph(place->Seen);
         return 1;
     }
 };

@@ -39,7 +39,12 @@ int64_t DisruptRest(TScriptObject* script)
     TScriptCmd& cmd = Cmd();
     cmd.PrintParagraph("~<c:YELLOW>Your rest is disrupted");
     ShowSingleChoice("Continue...", script);
-    const TVariant here = cmd.GetVariable("LOC_ID");
+    return PartyLocation();
+}
+
+int64_t PartyLocation()
+{
+    const TVariant here = Cmd().GetVariable("LOC_ID");
     return std::holds_alternative<int64_t>(here) ? std::get<int64_t>(here) : 0;
 }
 

@@ -2,6 +2,7 @@
 // troll that holds the bridge, and the mine road beyond it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -83,6 +84,26 @@ struct TRiskyRest {
     const TMapPicture* Map = &WoodMapPicture;
 };
 void RestAtRisk(TScriptObject* script, const TRiskyRest& rest);
+
+// A place of an area and its night, as the areas' tables of places hold them.
+struct TPlaceNight {
+    int64_t Location;
+    TRiskyRest Night;
+};
+
+// The location the party stands in, 0 outside one.
+int64_t PartyLocation();
+// The row of a table of places for the location the party stands in, or null
+// when the table has none for it.
+template <typename TPlace, size_t Count>
+const TPlace* PlaceOfParty(const TPlace (&places)[Count])
+{
+    const int64_t here = PartyLocation();
+    for (const TPlace& place : places)
+        if (place.Location == here)
+            return &place;
+    return nullptr;
+}
 
 // A fight the place starts as the party walks in: the map's dot, the scene and
 // the cry.
